@@ -1,0 +1,3 @@
+#include "zktools/model/data_process.h"
+
+DataProcess DataProc;

@@ -1,0 +1,68 @@
+// Drive data access: conversion between raw values and engineering units, register
+// packing, and (in their own files) the verified transfers to the drive.
+#ifndef ZKTOOLS_MODEL_DATA_PROCESS_H
+#define ZKTOOLS_MODEL_DATA_PROCESS_H
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Has no data members: every operation may run on any thread at the same time.
+class DataProcess {
+public:
+    // --- Conversion between raw values and engineering units -------------------------
+    // IV mode 1 is voltage mode, any other value current mode. Numbers are written and
+    // read with "." whatever the locale.
+
+    // Display text of a raw value for the numeric types 11 to 17 (other types: the raw
+    // value as a decimal integer). At most 13 characters for any raw value.
+    static std::string FormatValue(int32_t type, int32_t ivMode, int32_t raw);
+    // Raw value of a display number; beyond the 32-bit range it saturates, NaN gives 0.
+    static int32_t ScaleToRaw(int32_t type, int32_t ivMode, float display);
+    // Nearest integer, halves upward; saturates beyond the 32-bit range, NaN gives 0.
+    static int32_t RoundToInt(float x);
+    // Absolute value; INT32_MIN has none in 32 bits and gives INT32_MAX.
+    static int32_t Magnitude(int32_t x);
+    // 1 accepted (raw stored), 2 name not in the table, 3 out of the mode's inclusive
+    // limits, also for NaN and anything beyond 32 bits. raw is untouched unless 1.
+    static int32_t ParseAndCheck(std::string_view name, int32_t ivMode, float display,
+                                 int32_t& raw);
+    // Stores a parameter-file value text into the table (tokens for types 0 and 1,
+    // numbers otherwise), without a range check. False when the name or its label list is
+    // unknown, or the number's raw value lies beyond 32 bits. Throws ConversionError for
+    // a numeric parameter's text that is not a number.
+    static bool SetValueFromText(std::string_view name, int32_t ivMode, std::string_view text);
+
+    // A number as a user types it: optional white space around it, optional sign,
+    // digits with an optional "." and fraction, optional exponent. Throws ConversionError
+    // (naming the text as given) for anything else, "inf" and "nan" included. A number
+    // beyond the double range gives an infinity, one too small for it gives zero.
+    static double ParseNumber(std::string_view text);
+    // Rounds to single precision; beyond the float range gives an infinity.
+    static float ToSingle(double x) noexcept;
+    // printf's "%.Nf" in the C locale, whatever the locale (decimals 0 to 17).
+    static std::string FormatFixed(double x, int decimals);
+
+    // --- Register packing ---------------------------------------------------------------
+    // Bit fields of one register: bits msb down to msb - width + 1, msb at most 31 and
+    // width 1 to 31 (outside that ExtractBits gives 0 and InsertBits the byte unchanged).
+    static int32_t ExtractBits(int32_t byte, int32_t msb, int32_t width);
+    // A negative value goes in as its two's complement in the field's width.
+    static int32_t InsertBits(int32_t value, int32_t byte, int32_t msb, int32_t width);
+    // A two-register value of width + 8 bits: the high register whole, then the top width
+    // bits of the low register; width 0 to 8 (outside that the results are 0). Only the
+    // low 8 bits of each register byte count.
+    static int32_t CombineBytes(int32_t low, int32_t high, int32_t width);
+    // Byte for the high register; a value beyond the field gives more than 8 bits, of
+    // which only the low 8 reach the register.
+    static int32_t HighByte(int32_t value, int32_t width);
+    // Byte for the register below: the value's low width bits, left-aligned.
+    static int32_t LowByte(int32_t value, int32_t width);
+
+    // --- Verified drive transfers ---------------------------------------------------------
+};
+
+// The program's one instance, built before main runs.
+extern DataProcess DataProc;
+
+#endif
