@@ -1,50 +1,21 @@
 // Name lookups and display formatting; "allocs" must stay 0 (counted by replacing the
 // global operator new).
+#include "counting_new.h"
 #include "zktools/model/data_process.h"
 #include "zktools/model/symbol_table.h"
 
 #include <benchmark/benchmark.h>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-std::atomic<long> Allocations{0};
-}
-
-void* operator new(std::size_t size) {
-    Allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size != 0 ? size : 1)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) {
-    return ::operator new(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
 // Allocations during the timed loop, per iteration.
 class AllocationCounter {
 public:
-    explicit AllocationCounter(benchmark::State& state) : state_(state), start_(Allocations) {}
+    explicit AllocationCounter(benchmark::State& state)
+        : state_(state), start_(AllocationCount()) {}
     ~AllocationCounter() {
-        state_.counters["allocs"] = benchmark::Counter(static_cast<double>(Allocations - start_),
-                                                       benchmark::Counter::kAvgIterations);
+        state_.counters["allocs"] = benchmark::Counter(
+            static_cast<double>(AllocationCount() - start_), benchmark::Counter::kAvgIterations);
     }
 
 private:
