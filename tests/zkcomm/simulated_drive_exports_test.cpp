@@ -1,6 +1,7 @@
 // Every export against the simulated drive: values go in and come back, and
 // the faults a real drive shows end as the results the callers expect.
 #include "case_name.h"
+#include "zkcomm/platform/platform_services.h"
 #include "zkcomm/sim/shared_drive.h"
 #include "zkcomm/sim/simulated_drive.h"
 #include "zkcomm/testing.h"
@@ -151,19 +152,42 @@ TEST_F(OnSimulator, RecorderCountsTheFramesAtThePort) {
     EXPECT_EQ(recorder.ReadCount(), 16u);
 }
 
-TEST(SimulatorVariable, SelectsTheSimulatedMachineWithOnlyLpt1) {
-    testing::RestoreDefaults();
-    sim::ResetSharedDrive();
-    ASSERT_EQ(::setenv("ZKCOMM_SIMULATOR", "1", 1), 0);
+// Sets ZKCOMM_SIMULATOR for one test and puts everything back afterwards.
+class SimulatorVariable : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing::RestoreDefaults();
+        sim::ResetSharedDrive();
+        ASSERT_EQ(::setenv("ZKCOMM_SIMULATOR", "1", 1), 0);
+    }
+    void TearDown() override {
+        ::unsetenv("ZKCOMM_SIMULATOR");
+        testing::RestoreDefaults();
+        sim::ResetSharedDrive();
+    }
+};
+
+TEST_F(SimulatorVariable, SelectsTheSimulatedMachineWithOnlyLpt1) {
     EXPECT_EQ(UseParallelPort(2), LinkInvalid);
     EXPECT_EQ(UseParallelPort(3), LinkInvalid);
     ASSERT_EQ(UseParallelPort(1), LinkOk);
     EXPECT_EQ(testing::Link().BasePort(), 0x378);
     EXPECT_EQ(PutVarToFPGA(6, 0x44), LinkOk);
     EXPECT_EQ(testing::SimDrive().GetRegister(6), 0x44);
+}
+
+TEST_F(SimulatorVariable, OnlyTheValueOneCounts) {
+    struct Case {
+        const char* value;
+        bool simulator;
+    };
+    for (const Case c : {Case{"1", true}, Case{"0", false}, Case{"yes", false}, Case{"", false},
+                         Case{"11", false}, Case{" 1", false}}) {
+        ASSERT_EQ(::setenv("ZKCOMM_SIMULATOR", c.value, 1), 0);
+        EXPECT_EQ(SimulatorRequested(), c.simulator) << '"' << c.value << '"';
+    }
     ::unsetenv("ZKCOMM_SIMULATOR");
-    testing::RestoreDefaults();
-    sim::ResetSharedDrive();
+    EXPECT_FALSE(SimulatorRequested());
 }
 
 } // namespace
