@@ -1,0 +1,27 @@
+// The tool's program-wide windows, created at start in this order and living
+// until the program ends. Windows reach each other through these pointers.
+#ifndef ZKTOOLS_FORMS_WINDOWS_H
+#define ZKTOOLS_FORMS_WINDOWS_H
+
+class TMainForm;
+class TValEditdlg;
+class TValBooldlg;
+class TValCmbdlg;
+class TEditForm;
+class TOnlineForm;
+class TAbout;
+
+extern TMainForm* MainForm;
+extern TValEditdlg* ValEditdlg;
+extern TValBooldlg* ValBooldlg;
+extern TValCmbdlg* ValCmbdlg;
+extern TEditForm* EditForm;
+extern TOnlineForm* OnlineForm;
+extern TAbout* About;
+
+// Creates every window in start-up order; the main window first.
+void CreateWindows();
+// Destroys them in reverse order (the main window last).
+void DestroyWindows();
+
+#endif
