@@ -1,0 +1,113 @@
+#include "zktools/model/parameter_line.h"
+
+#include "zktools/model/model_error.h"
+
+#include <algorithm>
+
+namespace zkmodel_detail {
+
+ParameterFileReader::ParameterFileReader(const std::string& path)
+    : path_(path), file_(std::fopen(path.c_str(), "rb")) {
+    // Binary: the line ends are ours to read, so a CR LF file reads alike on every platform.
+    if (file_ == nullptr) {
+        Fail();
+    }
+}
+
+ParameterFileReader::~ParameterFileReader() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+    }
+}
+
+void ParameterFileReader::Fail() const {
+    throw ModelError("Can't open file " + path_);
+}
+
+int ParameterFileReader::Get() {
+    const int c = std::getc(file_);
+    if (c == EOF && std::ferror(file_)) {
+        Fail();
+    }
+    return c;
+}
+
+bool ParameterFileReader::Next(std::string& chunk) {
+    chunk.clear();
+    bool consumed = false;
+    while (chunk.size() < MaxChunk) {
+        const int c = Get();
+        if (c == EOF) {
+            return consumed;
+        }
+        consumed = true;
+        if (c == '\n') {
+            return true;
+        }
+        if (c == '\r') {
+            const int next = Get();
+            if (next == '\n') {
+                return true;
+            }
+            if (next != EOF) {
+                std::ungetc(next, file_);
+            }
+        }
+        chunk.push_back(static_cast<char>(c));
+    }
+    return true;
+}
+
+std::vector<std::string_view> Words(std::string_view line, std::size_t maxWords) {
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (words.size() < maxWords) {
+        while (i < line.size() && IsWhite(line[i])) {
+            ++i;
+        }
+        if (i == line.size()) {
+            break;
+        }
+        const std::size_t start = i;
+        while (i < line.size() && !IsWhite(line[i])) {
+            ++i;
+        }
+        words.push_back(line.substr(start, i - start));
+    }
+    return words;
+}
+
+std::optional<ParameterText> ReadParameterText(std::string_view line) noexcept {
+    std::size_t i = 0;
+    const auto skipWhite = [&] {
+        while (i < line.size() && IsWhite(line[i])) {
+            ++i;
+        }
+    };
+    skipWhite();
+    const std::size_t nameStart = i;
+    while (i < line.size() && !IsWhite(line[i]) && line[i] != '=') {
+        ++i;
+    }
+    const std::size_t nameLength = i - nameStart;
+    if (nameLength == 0 || nameLength > MaxNameLength) {
+        return std::nullopt;
+    }
+    skipWhite();
+    if (i == line.size() || line[i] != '=') {
+        return std::nullopt;
+    }
+    ++i;
+    skipWhite();
+    const std::size_t valueStart = i;
+    while (i < line.size() && !IsWhite(line[i])) {
+        ++i;
+    }
+    if (i == valueStart) {
+        return std::nullopt;
+    }
+    const std::size_t valueLength = std::min(i - valueStart, MaxValueLength);
+    return ParameterText{line.substr(nameStart, nameLength), line.substr(valueStart, valueLength)};
+}
+
+} // namespace zkmodel_detail
