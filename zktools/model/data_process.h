@@ -3,7 +3,11 @@
 #ifndef ZKTOOLS_MODEL_DATA_PROCESS_H
 #define ZKTOOLS_MODEL_DATA_PROCESS_H
 
+#include "zktools/model/stat_code.h"
+#include "zktools/model/var_table.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -60,6 +64,43 @@ public:
     static int32_t LowByte(int32_t value, int32_t width);
 
     // --- Verified drive transfers ---------------------------------------------------------
+    // Parameters by name (any letter case); values are raw. Failures are codes: nothing throws
+    // but the table guard (ModelError for an unsorted table). Each single-parameter operation
+    // holds LinkLock() from its first link call to its last; the other operations take it
+    // only through them. Never call these while holding LinkLock().
+
+    // Two readings, high register first, that must agree (else VerifyFailed). value gets the
+    // second reading once it is complete, also on VerifyFailed; status gets the ReplyStatus
+    // of every good frame, so it ends with the last one's.
+    static StatCode ReadVarFromDrive(std::string_view name, int32_t& value, int32_t& status);
+    // Read-modify-write of the register (two-register values: low register first), read back;
+    // one more attempt when the read-back differs, then VerifyFailed.
+    static StatCode WriteVarToDrive(std::string_view name, int32_t value, int32_t& status);
+    // As the drive read, and every word must name its register (else NVAddressMismatch). A
+    // parameter without an NV word gets LinkInvalid from the link.
+    static StatCode ReadVarFromNV(std::string_view name, int32_t& value);
+    // Writes each word with its register; read back with the register check, one more attempt.
+    static StatCode WriteVarToNV(std::string_view name, int32_t value);
+
+    // In list order, stopping at the first failure: BatchResult (stat_code.h). Reads store
+    // each value into its record as soon as it is read; the failing record and those after it
+    // keep their values (reads) or are not sent (writes).
+    static BatchResult ReadListFromDrive(VarTableList list);
+    static BatchResult ReadListFromNV(VarTableList list);
+    static BatchResult WriteListToDrive(VarTableList list);
+    static BatchResult WriteListToNV(VarTableList list);
+
+    // Reads "Model"; on LinkOk also the fault code (bits 3..0) and the enabled bit (bit 4) of
+    // the last reply. On failure enabled and faultCode stay as they were.
+    static StatCode ReadDriveStatus(int32_t& model, bool& enabled, int32_t& faultCode);
+    // ModelMatches, ModelDiffers, or the StatCode of the failed read of "Model".
+    static int32_t CheckModelOnDrive(int32_t expected);
+    static int32_t CheckModelInNV(int32_t expected);
+    // Erases cells 15 to 254 in order, each once more when it answers LinkNotReady; stops at
+    // the first failure with its code. Cells 0 to 14 and 255 are never touched.
+    static StatCode EraseNV();
+    // The name at a 1-based position; nullopt outside the list. The text lives in the table.
+    static std::optional<std::string_view> NameAt(VarTableList list, int32_t position);
 };
 
 // The program's one instance, built before main runs.
