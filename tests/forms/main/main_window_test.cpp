@@ -1,0 +1,133 @@
+// The main window as the user meets it: caption, background, buttons, menus, and
+// the program's windows created and destroyed in their order.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <vector>
+
+#include "tests/forms/main/main_form_fixture.h"
+#include "zktools/forms/about_box.h"
+#include "zktools/forms/windows.h"
+
+namespace zk::forms::test {
+namespace {
+
+using MainWindow = MainFormFixture;
+
+struct Item {
+    QString objectName;
+    QString caption; // empty for a separator
+};
+
+std::vector<Item> ItemsOf(const QList<QAction*>& actions) {
+    std::vector<Item> items;
+    for (const QAction* action : actions)
+        items.push_back({action->objectName(), action->isSeparator() ? QString() : action->text()});
+    return items;
+}
+
+bool operator==(const Item& a, const Item& b) {
+    return a.objectName == b.objectName && a.caption == b.caption;
+}
+
+void PrintTo(const Item& item, std::ostream* out) {
+    *out << item.objectName.toStdString() << ": \"" << item.caption.toStdString() << '"';
+}
+
+TEST_F(MainWindow, FixedTealWindowWithFourBoldButtonsInOrder) {
+    Use(Machine::NoPorts);
+    TMainForm& main = Start();
+    main.show();
+
+    EXPECT_EQ(main.windowTitle(), "Vantor Tools");
+    EXPECT_EQ(main.minimumSize(), main.maximumSize()) << "not resizable";
+    EXPECT_EQ(main.centralWidget()->palette().color(QPalette::Window), QColor(0, 128, 128));
+    EXPECT_TRUE(main.centralWidget()->autoFillBackground());
+
+    const std::vector<std::pair<QPushButton*, QString>> buttons{
+        {main.btnEdit, "Edit NV Parameters"},
+        {main.btnOnline, "Edit Drive Variables Online"},
+        {main.btnConfigurationWizards, "Configuration Wizard"},
+        {main.btnDiagnostics, "Diagnostics"},
+    };
+    int previousBottom = main.findChild<QWidget*>("imgPicture")->geometry().bottom();
+    for (const auto& [button, caption] : buttons) {
+        EXPECT_EQ(button->text(), caption);
+        EXPECT_EQ(button->font().family(), "Verdana");
+        EXPECT_EQ(button->font().pixelSize(), 13);
+        EXPECT_TRUE(button->font().bold());
+        EXPECT_GT(button->geometry().top(), previousBottom) << "stacked below the picture";
+        previousBottom = button->geometry().bottom();
+    }
+    // The bottom button is first in the tab order, then the others from the top.
+    std::vector<QWidget*> tabStops;
+    QWidget* widget = main.btnDiagnostics;
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            tabStops.push_back(widget);
+        widget = widget->nextInFocusChain();
+    } while (widget != main.btnDiagnostics);
+    EXPECT_EQ(tabStops, (std::vector<QWidget*>{main.btnDiagnostics, main.btnEdit, main.btnOnline,
+                                               main.btnConfigurationWizards}));
+}
+
+TEST_F(MainWindow, MenusCarryTheirCaptionsAndNames) {
+    Use(Machine::NoPorts);
+    TMainForm& main = Start();
+
+    EXPECT_EQ(ItemsOf(main.menuBar()->actions()),
+              (std::vector<Item>{{"mnuPortSelection", "Port Selection"},
+                                 {"mnuFunction", "Functions"},
+                                 {"mnuHelp", "Help"},
+                                 {"mnuExit", "Exit"}}));
+    EXPECT_EQ(main.mnuExit->menu(), nullptr) << "a command in the menu bar itself";
+    EXPECT_EQ(ItemsOf(main.mnuPortSelection->actions()),
+              (std::vector<Item>{{"mnuPLT1", "PLT1"},
+                                 {"mnuPLT2", "PLT2"},
+                                 {"mnuPLT3", "PLT3"},
+                                 {"mnuOffline", "Off_line"}}));
+    EXPECT_EQ(ItemsOf(main.mnuFunction->actions()),
+              (std::vector<Item>{{"mnuEdit", "Edit NV Parameters"},
+                                 {"mnuOnline", "Edit Drive Variables Online"},
+                                 {"mnuConfiguration", "Configuration Wizard"},
+                                 {"mnuDiagnostics", "Diagnostics"}}));
+    EXPECT_EQ(ItemsOf(main.mnuHelp->actions()),
+              (std::vector<Item>{{"mnuContents", "Contents"},
+                                 {"mnuTopicSearch", "Topic Search"},
+                                 {"mnuN1", ""},
+                                 {"mnuAbout", "About"}}));
+}
+
+TEST_F(MainWindow, EditNVParametersOpensTheEditorAsReachedFromHere) {
+    Use(Machine::NoPorts);
+    TMainForm& main = Start();
+    for (QAction* trigger : {static_cast<QAction*>(nullptr), main.mnuEdit}) {
+        main.EditMode = 3; // as a wizard page leaves it
+        if (trigger != nullptr)
+            trigger->trigger();
+        else
+            main.btnEdit->click();
+        EXPECT_EQ(main.EditMode, 0);
+    }
+}
+
+TEST_F(MainWindow, WindowsAreCreatedWithTheMainWindowFirstAndAllGoAtTheEnd) {
+    Use(Machine::NoPorts);
+    CreateWindows();
+    ASSERT_NE(MainForm, nullptr);
+    ASSERT_NE(About, nullptr);
+    EXPECT_TRUE(MainForm->isWindow());
+    EXPECT_EQ(MainForm->AppDir, QCoreApplication::applicationDirPath() + "/");
+
+    DestroyWindows();
+    EXPECT_EQ(MainForm, nullptr);
+    EXPECT_EQ(About, nullptr);
+    // The main window wrote the port as it went.
+    ASSERT_FALSE(fakes.settings.Writes().empty());
+    EXPECT_EQ(fakes.settings.Writes().back().name, kPortValue);
+}
+
+} // namespace
+} // namespace zk::forms::test

@@ -1,0 +1,42 @@
+#include "zktools/forms/windows.h"
+
+#include "zktools/forms/about_box.h"
+#include "zktools/forms/main_form.h"
+
+TMainForm* MainForm = nullptr;
+TValEditdlg* ValEditdlg = nullptr;
+TValBooldlg* ValBooldlg = nullptr;
+TValCmbdlg* ValCmbdlg = nullptr;
+TEditForm* EditForm = nullptr;
+TOnlineForm* OnlineForm = nullptr;
+TAbout* About = nullptr;
+
+namespace {
+
+template <class Window> void Destroy(Window*& window) {
+    delete window;
+    window = nullptr;
+}
+
+} // namespace
+
+void CreateWindows() {
+    // The first window created is the application's main window.
+    MainForm = new TMainForm();
+    // ValEditdlg, ValBooldlg, ValCmbdlg: the value dialogs join here.
+    // EditForm: the NV editor joins here.
+    // OnlineForm: the on-line editor joins here.
+    // Troubleshooting: the diagnostics window joins here.
+    About = new TAbout();
+    // MotordataDlg, ControlDlg, PWMVDlg, PWMIDlg: the wizard pages join here.
+}
+
+void DestroyWindows() {
+    // The wizard pages go here.
+    Destroy(About);
+    // Troubleshooting goes here.
+    // OnlineForm goes here.
+    // EditForm goes here.
+    // ValCmbdlg, ValBooldlg, ValEditdlg go here.
+    Destroy(MainForm);
+}
