@@ -13,6 +13,11 @@
 #include <QTest>
 
 #include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <unistd.h>
 
 #include "zktools/forms/about_box.h"
 #include "zktools/forms/main_form.h"
@@ -45,6 +50,20 @@ void SaveMenu(QMenu& menu, const QPoint& at, const QString& path) {
     menu.hide();
 }
 
+// Seconds since this process was started (10 ms steps), from /proc.
+double SecondsSinceProcessStart() {
+    std::ifstream statFile("/proc/self/stat");
+    std::string stat((std::istreambuf_iterator<char>(statFile)), {});
+    // Field 22, counted after the command name's closing parenthesis.
+    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+    std::string field;
+    for (int i = 3; i <= 22 && fields >> field; ++i) {
+    }
+    double uptime = 0;
+    std::ifstream("/proc/uptime") >> uptime;
+    return uptime - std::stod(field) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -58,8 +77,9 @@ int main(int argc, char** argv) {
         CreateWindows();
         MainForm->show();
         WaitExposed(*MainForm);
-        std::printf("main window exposed %lld ms after main() began\n",
-                    static_cast<long long>(clock.elapsed()));
+        std::printf("main window exposed %lld ms after main() began, %.0f ms after the "
+                    "process started\n",
+                    static_cast<long long>(clock.elapsed()), 1000 * SecondsSinceProcessStart());
         QTest::qWait(300);
         Save(*MainForm, folder + "/main-window.png");
 
