@@ -6,12 +6,14 @@
 
 #include "zktools/forms/about_box.h"
 #include "zktools/forms/connection_status.h"
+#include "zktools/forms/edit_form.h"
 #include "zktools/forms/windows.h"
 #include "zktools/platform/exception_guard.h"
 
 void TMainForm::btnEditClick() {
     EditMode = 0;
-    // Joins when the NV editor exists.
+    if (EditForm != nullptr)
+        EditForm->ShowModal();
 }
 
 void TMainForm::btnOnlineClick() {

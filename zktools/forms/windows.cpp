@@ -1,7 +1,11 @@
 #include "zktools/forms/windows.h"
 
 #include "zktools/forms/about_box.h"
+#include "zktools/forms/edit_form.h"
 #include "zktools/forms/main_form.h"
+#include "zktools/forms/val_bool_dlg.h"
+#include "zktools/forms/val_cmb_dlg.h"
+#include "zktools/forms/val_edit_dlg.h"
 
 TMainForm* MainForm = nullptr;
 TValEditdlg* ValEditdlg = nullptr;
@@ -23,8 +27,10 @@ template <class Window> void Destroy(Window*& window) {
 void CreateWindows() {
     // The first window created is the application's main window.
     MainForm = new TMainForm();
-    // ValEditdlg, ValBooldlg, ValCmbdlg: the value dialogs join here.
-    // EditForm: the NV editor joins here.
+    ValEditdlg = new TValEditdlg();
+    ValBooldlg = new TValBooldlg();
+    ValCmbdlg = new TValCmbdlg();
+    EditForm = new TEditForm();
     // OnlineForm: the on-line editor joins here.
     // Troubleshooting: the diagnostics window joins here.
     About = new TAbout();
@@ -36,7 +42,9 @@ void DestroyWindows() {
     Destroy(About);
     // Troubleshooting goes here.
     // OnlineForm goes here.
-    // EditForm goes here.
-    // ValCmbdlg, ValBooldlg, ValEditdlg go here.
+    Destroy(EditForm);
+    Destroy(ValCmbdlg);
+    Destroy(ValBooldlg);
+    Destroy(ValEditdlg);
     Destroy(MainForm);
 }
