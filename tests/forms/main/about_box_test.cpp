@@ -24,11 +24,13 @@ using zk::platform::ModalForm;
 
 class AboutBox : public MainFormFixture {
 protected:
-    AboutBox() { zk::platform::SetApplicationTitle("VantorTools"); }
+    AboutBox() : previousTitle_(zk::platform::ApplicationTitle()) {
+        zk::platform::SetApplicationTitle("VantorTools");
+    }
     ~AboutBox() override {
         zk::platform::SetModalStartHook({});
         About = nullptr;
-        zk::platform::SetApplicationTitle(QString());
+        zk::platform::SetApplicationTitle(previousTitle_);
     }
 
     // `act` runs inside the box's next modal run.
@@ -42,6 +44,9 @@ protected:
         WhenShown(box, std::move(act));
         return box.ShowModal();
     }
+
+private:
+    QString previousTitle_;
 };
 
 TEST_F(AboutBox, NamesTheProductAndItsRelease) {

@@ -21,6 +21,7 @@
 #include "zktools/forms/main_form.h"
 #include "zktools/model/file_process.h"
 #include "zktools/model/link_lock.h"
+#include "zktools/model/symbol_table.h"
 
 namespace zk::forms::test {
 
@@ -68,6 +69,7 @@ protected:
     MainFormFixture() {
         zkcomm::testing::RestoreDefaults();
         zkcomm::testing::SimDrive().Reset();
+        SymTable.ResetToDefaults();
         // Closing a test's main window must not end the test program's application.
         QApplication::setQuitOnLastWindowClosed(false);
         EXPECT_TRUE(programDir.isValid());
@@ -76,6 +78,8 @@ protected:
         form.reset();
         zkcomm::testing::RestoreDefaults();
         zkcomm::testing::SimDrive().Reset();
+        // The status thread's polls and the NV editor store values in the table.
+        SymTable.ResetToDefaults();
         FileProc.SetFactoryMode(false);
         QApplication::setQuitOnLastWindowClosed(true);
     }

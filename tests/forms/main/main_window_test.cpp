@@ -5,11 +5,15 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <functional>
 #include <vector>
 
 #include "tests/forms/main/main_form_fixture.h"
 #include "zktools/forms/about_box.h"
+#include "zktools/forms/edit_form.h"
 #include "zktools/forms/windows.h"
+#include "zktools/platform/modal_form.h"
+#include "zktools/platform/modal_hooks.h"
 
 namespace zk::forms::test {
 namespace {
@@ -100,17 +104,31 @@ TEST_F(MainWindow, MenusCarryTheirCaptionsAndNames) {
                                  {"mnuAbout", "About"}}));
 }
 
-TEST_F(MainWindow, EditNVParametersOpensTheEditorAsReachedFromHere) {
+TEST_F(MainWindow, ButtonAndMenuOpenTheNVEditorAsReachedFromHere) {
     Use(Machine::NoPorts);
     TMainForm& main = Start();
-    for (QAction* trigger : {static_cast<QAction*>(nullptr), main.mnuEdit}) {
-        main.EditMode = 3; // as a wizard page leaves it
-        if (trigger != nullptr)
-            trigger->trigger();
-        else
-            main.btnEdit->click();
-        EXPECT_EQ(main.EditMode, 0);
+    MainForm = &main;
+    TEditForm editor;
+    EditForm = &editor;
+    const std::function<void()> opens[] = {[&] { main.btnEdit->click(); },
+                                           [&] {
+                                               main.mnuEdit->trigger();
+                                           }};
+    for (const auto& open : opens) {
+        main.EditMode = 3; // as the current-loop wizard page leaves it
+        int runs = 0;
+        zk::platform::SetModalStartHook([&](zk::platform::ModalForm& running) {
+            ++runs;
+            EXPECT_EQ(&running, &editor);
+            EXPECT_EQ(main.EditMode, 0) << "set before the editor shows";
+            editor.btnClose->click();
+        });
+        open();
+        EXPECT_EQ(runs, 1);
     }
+    zk::platform::SetModalStartHook({});
+    EditForm = nullptr;
+    MainForm = nullptr;
 }
 
 TEST_F(MainWindow, WindowsAreCreatedWithTheMainWindowFirstAndAllGoAtTheEnd) {
