@@ -9,7 +9,7 @@ TConnectionStatus::TConnectionStatus(bool /*createSuspended*/)
 }
 
 TConnectionStatus::~TConnectionStatus() {
-    if (isRunning()) {
+    if (Launched) {
         StopAndWait();
     }
 }
@@ -27,11 +27,19 @@ bool TConnectionStatus::PollingEnabled() const {
 }
 
 void TConnectionStatus::Resume() {
-    if (Launched) {
-        return;
+    if (!Launched) {
+        Launch();
     }
+}
+
+void TConnectionStatus::Launch() {
     Launched = true;
     start();
+    if (!isRunning() && !isFinished()) {
+        // No thread could be made: there is no body to wait for.
+        std::lock_guard<std::mutex> lock(DoneMutex);
+        BodyDone = true;
+    }
 }
 
 void TConnectionStatus::StopAndWait() {
@@ -42,8 +50,11 @@ void TConnectionStatus::StopAndWait() {
     }
     PauseWake.notify_all();
     if (!Launched) {
-        Launched = true;
-        start();
+        Launch();
+    }
+    {
+        std::unique_lock<std::mutex> lock(DoneMutex);
+        DoneWake.wait(lock, [this] { return BodyDone; });
     }
     wait();
 }
@@ -58,37 +69,49 @@ bool TConnectionStatus::StopRequested() const {
 
 TConnectionStatus::PassOutcome TConnectionStatus::RunPass() {
     PassOutcome outcome;
+    Wakes.fetch_add(1);
     if (!Polling.load()) {
         return outcome;
     }
     outcome.Polled = true;
+    Passes.fetch_add(1);
     CommStatus = DataProcess::ReadDriveStatus(Model, DriveEnabled, FaultCode);
     const DriveStatusSnapshot snapshot{CommStatus, Model, DriveEnabled, FaultCode};
     outcome.Snapshot = snapshot;
-    if (!Stopping.load()) {
-        emit StatusRead(snapshot);
-    }
+    HandOverStatus(snapshot);
     if (CommStatus != LinkOk) {
+        StatusFailures.fetch_add(1);
         FullReadPending = true;
         return outcome;
     }
     // A failing list read is not reported: the rows then show what the table holds.
     if (FullReadPending) {
-        DataProcess::ReadListFromDrive(AllVars);
+        outcome.ListResult = DataProcess::ReadListFromDrive(AllVars);
         FullReadPending = false;
         outcome.FullRead = true;
+        FullReads.fetch_add(1);
     } else {
-        DataProcess::ReadListFromDrive(MonitoredVars);
+        outcome.ListResult = DataProcess::ReadListFromDrive(MonitoredVars);
+    }
+    if (!BatchSucceeded(*outcome.ListResult)) {
+        ListFailures.fetch_add(1);
     }
     outcome.Refreshed = true;
-    if (!Stopping.load()) {
-        emit RefreshRequested();
-    }
+    HandOverRefresh();
     return outcome;
 }
 
+TConnectionStatus::PassTally TConnectionStatus::Tally() const {
+    return {Wakes.load(), Passes.load(), StatusFailures.load(), FullReads.load(),
+            ListFailures.load()};
+}
+
+void TConnectionStatus::SetPause(std::chrono::milliseconds pause) {
+    PauseLength = pause;
+}
+
 void TConnectionStatus::Pause() {
-    const auto until = std::chrono::steady_clock::now() + PassPause;
+    const auto until = std::chrono::steady_clock::now() + PauseLength;
     std::unique_lock<std::mutex> lock(PauseMutex);
     PauseWake.wait_until(lock, until, [this] { return Stopping.load(); });
 }
@@ -98,4 +121,8 @@ void TConnectionStatus::run() {
         RunPass();
         Pause();
     }
+    // Notified under the lock: the owner may destroy this object as soon as it sees the flag.
+    std::lock_guard<std::mutex> lock(DoneMutex);
+    BodyDone = true;
+    DoneWake.notify_all();
 }

@@ -1,6 +1,6 @@
 // The tool's one worker thread: while polling is on it reads the drive's status and values
 // about once a second and hands the results to the GUI thread. It never touches a window:
-// receivers connect to its two signals, emitted on the worker and so queued to them.
+// the GUI thread takes the hand-overs through ConnectHandOvers (or its signals).
 #ifndef ZKTOOLS_FORMS_CONNECTION_STATUS_H
 #define ZKTOOLS_FORMS_CONNECTION_STATUS_H
 
@@ -12,8 +12,13 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 class TConnectionStatus : public QThread {
     Q_OBJECT
@@ -47,33 +52,71 @@ public:
         bool Polled = false;                         // polling was on
         std::optional<DriveStatusSnapshot> Snapshot; // the status read, when polled
         bool FullRead = false;                       // all parameters were read
+        std::optional<BatchResult> ListResult;       // of the list read, when there was one
         bool Refreshed = false;                      // a refresh request followed
     };
+    // Totals over every pass so far, for watching a running thread.
+    struct PassTally {
+        uint64_t Wakes = 0;          // passes begun, polled or not
+        uint64_t Passes = 0;         // polled passes
+        uint64_t StatusFailures = 0; // status reads other than LinkOk
+        uint64_t FullReads = 0;
+        uint64_t ListFailures = 0; // list reads that stopped part-way
+    };
+    PassTally Tally() const;
     // One pass of the body on the calling thread, without the pause. For tests and for the
     // body itself; never call it from outside while the thread runs.
     PassOutcome RunPass();
 
+    // Has `receiver`'s thread run onStatus with each snapshot, by value and in order, and
+    // onRefresh after each good poll (either may be empty), until the receiver or this object
+    // goes; hand-overs still queued then are dropped. GUI thread only.
+    void ConnectHandOvers(QObject* receiver,
+                          std::function<void(const DriveStatusSnapshot&)> onStatus,
+                          std::function<void()> onRefresh);
+
     static constexpr std::chrono::milliseconds PassPause{1000};
+    // Another pause between passes; call before Resume. For tests.
+    void SetPause(std::chrono::milliseconds pause);
 
 signals:
-    // After each status read.
-    void StatusRead(DriveStatusSnapshot snapshot);
-    // After each good poll: the table holds fresh values.
+    // The notifications behind ConnectHandOvers, posted by the worker. They carry nothing:
+    // each receiver's snapshots wait in its own box under the hand-over lock, which orders
+    // the worker's posting before the receiver's reading in a way ThreadSanitizer can see
+    // (Qt's own queue is invisible to it).
+    void StatusHandedOver();
     void RefreshRequested();
+    // The same snapshot as a signal, for observers that need no more than Qt's queue.
+    void StatusRead(DriveStatusSnapshot snapshot);
 
 protected:
     void run() override;
 
 private:
-    // Sleeps PassPause unless a stop is requested first.
+    void Launch();
+    // Sleeps the pause unless a stop is requested first.
     void Pause();
+    // Nothing once a stop is requested.
+    void HandOverStatus(const DriveStatusSnapshot& snapshot);
+    void HandOverRefresh();
 
     std::atomic<bool> Polling{false};
     std::atomic<bool> Stopping{false};
     bool Launched = false; // GUI thread only
 
+    std::chrono::milliseconds PauseLength = PassPause;
     std::mutex PauseMutex;
     std::condition_variable PauseWake;
+
+    struct HandOverBox {
+        std::deque<DriveStatusSnapshot> Snapshots;
+    };
+    std::mutex HandOverMutex;
+    std::vector<std::shared_ptr<HandOverBox>> Boxes; // under HandOverMutex
+    // Set as the body's last act, so the owner's wait is seen to follow everything it did.
+    std::mutex DoneMutex;
+    std::condition_variable DoneWake;
+    bool BodyDone = false;
 
     // The worker's own, once the constructor has returned.
     bool FullReadPending = true;
@@ -83,6 +126,12 @@ private:
     bool DriveEnabled = true;
     VarTableList AllVars;
     VarTableList MonitoredVars;
+
+    std::atomic<uint64_t> Wakes{0};
+    std::atomic<uint64_t> Passes{0};
+    std::atomic<uint64_t> StatusFailures{0};
+    std::atomic<uint64_t> FullReads{0};
+    std::atomic<uint64_t> ListFailures{0};
 };
 
 #endif

@@ -1,0 +1,400 @@
+// The on-line editor opened over the simulated drive, with the status thread polling.
+#include "tests/forms/online/online_fixture.h"
+
+#include "zktools/model/data_process.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+
+#include <string>
+
+namespace online_test {
+namespace {
+
+using zk::platform::HelpRequest;
+
+QString ModelLabel(int32_t model) {
+    const auto label = SymbolTable::GetLabel("Model", model);
+    return label ? QString::fromUtf8(label->data(), static_cast<qsizetype>(label->size()))
+                 : QString();
+}
+
+void ClickCell(int column, int row) {
+    QTableWidget* grid = OnlineForm->StringGrid1;
+    const QRect rect = grid->visualRect(grid->model()->index(row - 1, column));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+void DoubleClickCell(int column, int row) {
+    ClickCell(column, row);
+    QTableWidget* grid = OnlineForm->StringGrid1;
+    const QRect rect = grid->visualRect(grid->model()->index(row - 1, column));
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+struct StatusCase {
+    bool enabled;
+    int faultCode;
+    const char* enableText;
+    const char* faultText;
+};
+
+class OnlineStatusTest : public OnlineFormTest, public ::testing::WithParamInterface<StatusCase> {};
+
+TEST_P(OnlineStatusTest, OpeningShowsModelEnableStateAndFaultCodeWithinAPass) {
+    const StatusCase c = GetParam();
+    Drive().SetEnabled(c.enabled);
+    Drive().SetFaultCode(c.faultCode);
+    CreateWindows();
+    Open([&] {
+        ASSERT_TRUE(WaitForRefreshes(1));
+        EXPECT_FALSE(OnlineForm->Panel1->isVisible());
+        EXPECT_EQ(OnlineForm->PanelText(0), ModelLabel(50));
+        EXPECT_EQ(OnlineForm->PanelText(1), QString::fromLatin1(c.enableText));
+        EXPECT_EQ(OnlineForm->PanelText(2), QString::fromLatin1(c.faultText));
+    });
+    EXPECT_FALSE(Thread().PollingEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Drive, OnlineStatusTest,
+                         ::testing::Values(StatusCase{true, 3, "Enabled", "Output Over Current"},
+                                           StatusCase{false, 8, "Disabled", "10 KHz PWM"},
+                                           StatusCase{false, 11, "Disabled", ""}),
+                         [](const auto& param) {
+                             return std::string(param.param.enabled ? "Enabled" : "Disabled") +
+                                    "Fault" + std::to_string(param.param.faultCode);
+                         });
+
+TEST_F(OnlineFormTest, ValuesFollowThePollsAndHvfChangesFromPassToPass) {
+    PresetRow(fakes_.settings, 1, "HVF");
+    PresetRow(fakes_.settings, 2, "PWMPlus");
+    PresetRow(fakes_.settings, 3, "Command");
+    Drive().SetRegister(6, 0x3C); // PWMPlus 60 raw
+    CreateWindows();
+    Open([&] {
+        // Empty until the first refresh.
+        EXPECT_EQ(Cell(1, 1), QString());
+        ASSERT_TRUE(WaitForRefreshes(1));
+        EXPECT_EQ(OnlineForm->IVMode, TableValue("IVMode"));
+        const QString unit = OnlineForm->IVMode == 1 ? " Vrms" : " Irms";
+        EXPECT_EQ(Cell(1, 2),
+                  QString::fromStdString(DataProcess::FormatValue(15, OnlineForm->IVMode, 60)) +
+                      unit);
+        EXPECT_TRUE(Cell(1, 3).endsWith(unit)) << Cell(1, 3).toStdString();
+        QStringList hvf{Cell(1, 1)};
+        for (int pass = 0; pass < 2; ++pass) {
+            ASSERT_TRUE(WaitForRefreshes(1));
+            hvf << Cell(1, 1);
+        }
+        for (int i = 1; i < hvf.size(); ++i) {
+            EXPECT_TRUE(hvf[i].endsWith(" RPM")) << hvf[i].toStdString();
+            EXPECT_NE(hvf[i], hvf[i - 1]);
+        }
+        EXPECT_EQ(Cell(0, 4), QString());
+        EXPECT_EQ(Cell(1, 4), QString());
+    });
+}
+
+struct RowsCase {
+    bool factory;
+    const char* kii; // what the "Kii" row shows and is stored as
+};
+
+class OnlineRowsTest : public OnlineFormTest, public ::testing::WithParamInterface<RowsCase> {};
+
+TEST_P(OnlineRowsTest, RowsComeFromTheStoreAsTheTableSpellsThemAndGoBackAtEveryClose) {
+    const RowsCase c = GetParam();
+    auto& store = fakes_.settings;
+    PresetRow(store, 1, "HVF");
+    PresetRow(store, 2, "ivmode"); // another case: no parameter of this editor
+    PresetRow(store, 3, "Kii");    // not user-visible
+    PresetRow(store, 4, "Nonsense");
+    store.Preset(TOnlineForm::SettingsKey, "row5", 7); // not a string
+    PresetRow(store, 6, "IVMode");
+    PresetRow(store, 9, "IVMode"); // a parameter may stand in several rows
+    PresetRow(store, 12, "Model");
+    CreateWindows(c.factory);
+
+    const QString expected[13] = {"", "HVF", "",       c.kii, "", "",     "IVMode",
+                                  "", "",    "IVMode", "",    "", "Model"};
+    Open([&] {
+        for (int row = 1; row <= TOnlineForm::RowCount; ++row) {
+            EXPECT_EQ(Cell(0, row), expected[row]) << "row " << row;
+        }
+        EXPECT_EQ(OnlineForm->cmbSelection->count(), c.factory ? 25 : 23);
+        EXPECT_EQ(OnlineForm->cmbSelection->findText("<Delete>"), -1);
+    });
+    for (int row = 1; row <= TOnlineForm::RowCount; ++row) {
+        EXPECT_EQ(StoredRow(store, row), expected[row]) << "row " << row;
+    }
+
+    // The close box stores them as well, and the next showing reads them back.
+    store.Clear();
+    PresetRow(store, 7, "Kip");
+    for (int row = 1; row <= TOnlineForm::RowCount; ++row) {
+        if (row != 7) {
+            PresetRow(store, row, "");
+        }
+    }
+    Open([&] {
+        EXPECT_EQ(Cell(0, 7), "Kip");
+        OnlineForm->close();
+    });
+    EXPECT_FALSE(OnlineForm->isVisible());
+    EXPECT_EQ(store.Writes().size(), 12u);
+    EXPECT_EQ(StoredRow(store, 7), "Kip");
+    EXPECT_EQ(StoredRow(store, 1), "");
+    EXPECT_FALSE(Thread().PollingEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Mode, OnlineRowsTest,
+                         ::testing::Values(RowsCase{false, ""}, RowsCase{true, "Kii"}),
+                         [](const auto& param) {
+                             return std::string(param.param.factory ? "Factory" : "User");
+                         });
+
+TEST_F(OnlineFormTest, AStoreThatRefusesLosesTheRowChoiceSilently) {
+    auto& store = fakes_.settings;
+    PresetRow(store, 1, "HVF");
+    store.Refuse(true);
+    CreateWindows();
+    Open([&] { EXPECT_EQ(Cell(0, 1), QString()); });
+    EXPECT_EQ(StoredRow(store, 1), "HVF");
+    // Writing stopped at the first refusal.
+    EXPECT_EQ(store.Writes().size(), 1u);
+    EXPECT_TRUE(fakes_.messages.Texts().isEmpty());
+}
+
+TEST_F(OnlineFormTest, RowChoiceReadsTheParameterOnceItsNameIsSpelled) {
+    CreateWindows();
+    Open([&] {
+        ASSERT_TRUE(WaitForRefreshes(1));
+        // The table differs from the drive, which holds 3 ("100").
+        SymTable.SetValue("ILmtPlus", 0);
+        QComboBox* combo = OnlineForm->cmbSelection;
+
+        DoubleClickCell(0, 2);
+        ASSERT_TRUE(combo->isVisible());
+        EXPECT_EQ(combo->currentText(), "<Delete>");
+        EXPECT_EQ(MainForm->DialogMode, 2);
+        const uint64_t frames = Frames();
+        QTest::keyClicks(combo->lineEdit(), "ki");
+        EXPECT_TRUE(combo->isVisible());
+        EXPECT_EQ(Cell(0, 2), QString());
+        QTest::keyClicks(combo->lineEdit(), "p");
+        EXPECT_FALSE(combo->isVisible());
+        EXPECT_EQ(Cell(0, 2), "Kip");
+        // The label alone: Kip has its factory value 11 on the drive.
+        EXPECT_EQ(Cell(1, 2), "79.356");
+        EXPECT_GE(Frames(), frames + 2);
+
+        // Not user-visible outside factory mode: never accepted, the combo stays.
+        DoubleClickCell(0, 3);
+        QTest::keyClicks(combo->lineEdit(), "Kii");
+        EXPECT_TRUE(combo->isVisible());
+        EXPECT_EQ(Cell(0, 3), QString());
+
+        // A list entry; the label shows without its unit until the next refresh.
+        DoubleClickCell(0, 4);
+        const int entry = combo->findText("ILmtPlus");
+        ASSERT_GE(entry, 0);
+        combo->showPopup();
+        QAbstractItemView* list = combo->view();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+        list->setCurrentIndex(list->model()->index(entry, 0));
+        QTest::keyClick(list, Qt::Key_Return);
+        EXPECT_FALSE(combo->isVisible());
+        EXPECT_EQ(Cell(0, 4), "ILmtPlus");
+        EXPECT_EQ(Cell(1, 4), SymbolTable::GetLabel("ILmtPlus", 3).value_or("?").data());
+        ASSERT_TRUE(WaitForRefreshes(1));
+        EXPECT_EQ(Cell(1, 4), "0 %"); // the table's value, not the one read
+        EXPECT_EQ(Cell(1, 2), "79.356 V/A(Nom)");
+
+        // Double-click on the name, then Enter at once: the row empties.
+        DoubleClickCell(0, 2);
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        EXPECT_FALSE(combo->isVisible());
+        EXPECT_EQ(Cell(0, 2), QString());
+        EXPECT_EQ(Cell(1, 2), QString());
+    });
+    EXPECT_TRUE(fakes_.messages.Texts().isEmpty());
+}
+
+TEST_F(OnlineFormTest, AFailedRowReadShowsWhyAndLeavesTheRowAndTheChoiceOpen) {
+    CreateWindows();
+    Open([&] {
+        ASSERT_TRUE(WaitForRefreshes(1));
+        Drive().DisconnectDrive(zkcomm::sim::DataInLevel::High);
+        DoubleClickCell(0, 1);
+        QTest::keyClicks(OnlineForm->cmbSelection->lineEdit(), "Kip");
+        EXPECT_TRUE(OnlineForm->cmbSelection->isVisible());
+        EXPECT_EQ(Cell(0, 1), QString());
+    });
+    EXPECT_EQ(fakes_.messages.Texts(), QStringList{"No Communication"});
+}
+
+TEST_F(OnlineFormTest, FactoryModeOffersEveryParameterToTheRowChoice) {
+    CreateWindows(true);
+    Open([&] {
+        DoubleClickCell(0, 1);
+        QTest::keyClicks(OnlineForm->cmbSelection->lineEdit(), "Kii");
+        EXPECT_EQ(Cell(0, 1), "Kii");
+    });
+}
+
+TEST_F(OnlineFormTest, CablePulledShowsTheLossAndPluggingBackReadsEverythingAgain) {
+    PresetRow(fakes_.settings, 1, "HVF");
+    CreateWindows();
+    Open([&] {
+        ASSERT_TRUE(WaitForRefreshes(1));
+        ASSERT_FALSE(OnlineForm->Panel1->isVisible());
+        const QString hvf = Cell(1, 1);
+
+        Drive().DisconnectDrive(zkcomm::sim::DataInLevel::High);
+        ASSERT_TRUE(WaitForStatus([] { return OnlineForm->Panel1->isVisible(); }));
+        EXPECT_EQ(OnlineForm->Panel1->text(), "No Communication");
+        EXPECT_EQ(OnlineForm->PanelText(0), "No Communication");
+        EXPECT_EQ(OnlineForm->PanelText(1), QString());
+        EXPECT_EQ(OnlineForm->PanelText(2), QString());
+        EXPECT_EQ(Cell(1, 1), hvf);
+
+        Drive().ReconnectDrive();
+        ASSERT_TRUE(WaitForStatus([] { return !OnlineForm->Panel1->isVisible(); }));
+        EXPECT_EQ(OnlineForm->PanelText(0), ModelLabel(50));
+        ASSERT_TRUE(WaitForRefreshes(1));
+        EXPECT_EQ(Thread().Tally().FullReads, 2u);
+    });
+}
+
+TEST_F(OnlineFormTest, OpeningWithTheLinkOffShowsNoCommunicationAndNoValues) {
+    PresetRow(fakes_.settings, 1, "HVF");
+    CreateWindows();
+    ASSERT_EQ(UseParallelPort(0), LinkOk);
+    Open([&] {
+        ASSERT_TRUE(WaitForStatus([this] { return Thread().Tally().StatusFailures >= 2; }));
+        QTest::qWait(20);
+        EXPECT_TRUE(OnlineForm->Panel1->isVisible());
+        EXPECT_EQ(OnlineForm->PanelText(0), "No Communication");
+        EXPECT_EQ(Cell(1, 1), QString());
+    });
+}
+
+TEST_F(OnlineFormTest, ReopeningWhileConnectedReadsOnlyTheMonitoredParameter) {
+    CreateWindows();
+    Open([&] { ASSERT_TRUE(WaitForRefreshes(1)); });
+    const QString model = OnlineForm->PanelText(0);
+    Open([&] {
+        // The status bar keeps its contents between showings.
+        EXPECT_EQ(OnlineForm->PanelText(0), model);
+        ASSERT_TRUE(WaitForRefreshes(2));
+    });
+    EXPECT_EQ(Thread().Tally().FullReads, 1u);
+}
+
+TEST_F(OnlineFormTest, ExitRightAfterClosingEndsTheThreadWithinItsPassAndPause) {
+    CreateWindows();
+    MainForm->show();
+    Open([&] { ASSERT_TRUE(WaitForRefreshes(1)); });
+    ASSERT_TRUE(MainForm->StatusThread->isRunning());
+    MainForm->mnuExitClick();
+    EXPECT_EQ(MainForm->StatusThread, nullptr);
+    EXPECT_FALSE(MainForm->isVisible());
+}
+
+TEST_F(OnlineFormTest, ValueDialogsChangeTheDriveAndTheNextRefreshShowsIt) {
+    PresetRow(fakes_.settings, 1, "PWMPlus"); // numeric
+    PresetRow(fakes_.settings, 2, "DirSrc");  // two-state, bit 7 of register 1
+    PresetRow(fakes_.settings, 3, "Kip");     // list, bits 3..0 of register 2
+    CreateWindows();
+
+    std::string handedOver;
+    int32_t mode = -1;
+    OnShow(ValEditdlg, [&] {
+        handedOver = ValEditdlg->ParamName;
+        mode = ValEditdlg->IVMode;
+        ValEditdlg->edtValue->setText(
+            QString::fromStdString(DataProcess::FormatValue(15, ValEditdlg->IVMode, 20)));
+        ValEditdlg->btnOK->click();
+    });
+    OnShow(ValBooldlg, [&] {
+        ValBooldlg->rdiHigh->click();
+        ValBooldlg->btnOK->click();
+    });
+    OnShow(ValCmbdlg, [&] {
+        ValCmbdlg->cmbValue->setCurrentText("211.616"); // key 5
+        ValCmbdlg->btnOK->click();
+    });
+    Open([&] {
+        ASSERT_TRUE(WaitForRefreshes(1));
+        MainForm->DialogMode = 0;
+        DoubleClickCell(1, 1);
+        EXPECT_EQ(MainForm->DialogMode, 2);
+        EXPECT_EQ(OnlineForm->SelName, "PWMPlus");
+        EXPECT_EQ(handedOver, "PWMPlus");
+        EXPECT_EQ(mode, OnlineForm->IVMode);
+        DoubleClickCell(1, 2);
+        DoubleClickCell(1, 3);
+        EXPECT_FALSE(ValEditdlg->isVisible());
+
+        EXPECT_EQ(Drive().GetRegister(6), 20);
+        EXPECT_EQ(Drive().GetRegister(1) & 0x80, 0x80);
+        EXPECT_EQ(Drive().GetRegister(2) & 0x0F, 5);
+        ASSERT_TRUE(WaitForRefreshes(1));
+        const QString unit = OnlineForm->IVMode == 1 ? " Vrms" : " Irms";
+        EXPECT_EQ(Cell(1, 1),
+                  QString::fromStdString(DataProcess::FormatValue(15, OnlineForm->IVMode, 20)) +
+                      unit);
+        EXPECT_EQ(Cell(1, 3), "211.616 V/A(Nom)");
+        EXPECT_EQ(TableValue("DirSrc"), 1);
+    });
+    EXPECT_TRUE(fakes_.messages.Texts().isEmpty())
+        << fakes_.messages.Texts().join("|").toStdString();
+}
+
+TEST_F(OnlineFormTest, DoubleClickOnAnEmptyRowOpensNoDialogButStillRecordsTheOpener) {
+    CreateWindows();
+    int dialogs = 0;
+    for (zk::platform::ModalForm* dialog : {static_cast<zk::platform::ModalForm*>(ValEditdlg),
+                                            static_cast<zk::platform::ModalForm*>(ValBooldlg),
+                                            static_cast<zk::platform::ModalForm*>(ValCmbdlg)}) {
+        OnShow(dialog, [&dialogs, dialog] {
+            ++dialogs;
+            dialog->close();
+        });
+    }
+    Open([&] {
+        MainForm->DialogMode = 0;
+        DoubleClickCell(1, 5);
+        EXPECT_EQ(MainForm->DialogMode, 2);
+        EXPECT_EQ(OnlineForm->SelName, "");
+        MainForm->DialogMode = 0;
+        DoubleClickCell(0, 6);
+        EXPECT_EQ(MainForm->DialogMode, 2);
+        EXPECT_TRUE(OnlineForm->cmbSelection->isVisible());
+    });
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_TRUE(fakes_.messages.Texts().isEmpty());
+}
+
+TEST_F(OnlineFormTest, F1InTheGridSearchesForTheRowsParameterAndHelpOpensContextTwo) {
+    PresetRow(fakes_.settings, 3, "IVMode");
+    CreateWindows();
+    Open([&] {
+        ClickCell(1, 3);
+        ASSERT_TRUE(OnlineForm->StringGrid1->hasFocus());
+        EXPECT_EQ(OnlineForm->GetSelectedName(), "IVMode");
+        QTest::keyClick(OnlineForm->StringGrid1, Qt::Key_F1);
+        OnlineForm->btnHelp->setFocus();
+        EXPECT_EQ(OnlineForm->GetSelectedName(), "");
+        QTest::mouseClick(OnlineForm->btnHelp, Qt::LeftButton);
+    });
+    ASSERT_EQ(fakes_.help.Calls().size(), 2u);
+    EXPECT_EQ(fakes_.help.Calls()[0].request, HelpRequest::PartialKey("IVMode"));
+    EXPECT_EQ(fakes_.help.Calls()[1].request, HelpRequest::Context(2));
+}
+
+} // namespace
+} // namespace online_test
