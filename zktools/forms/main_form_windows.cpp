@@ -7,6 +7,7 @@
 #include "zktools/forms/about_box.h"
 #include "zktools/forms/connection_status.h"
 #include "zktools/forms/edit_form.h"
+#include "zktools/forms/online_form.h"
 #include "zktools/forms/windows.h"
 #include "zktools/platform/exception_guard.h"
 
@@ -17,7 +18,8 @@ void TMainForm::btnEditClick() {
 }
 
 void TMainForm::btnOnlineClick() {
-    // Joins when the on-line editor exists.
+    if (OnlineForm != nullptr)
+        OnlineForm->ShowModal();
 }
 
 void TMainForm::mnuAboutClick() {

@@ -3,6 +3,7 @@
 #include "zktools/forms/about_box.h"
 #include "zktools/forms/edit_form.h"
 #include "zktools/forms/main_form.h"
+#include "zktools/forms/online_form.h"
 #include "zktools/forms/val_bool_dlg.h"
 #include "zktools/forms/val_cmb_dlg.h"
 #include "zktools/forms/val_edit_dlg.h"
@@ -31,7 +32,7 @@ void CreateWindows() {
     ValBooldlg = new TValBooldlg();
     ValCmbdlg = new TValCmbdlg();
     EditForm = new TEditForm();
-    // OnlineForm: the on-line editor joins here.
+    OnlineForm = new TOnlineForm();
     // Troubleshooting: the diagnostics window joins here.
     About = new TAbout();
     // MotordataDlg, ControlDlg, PWMVDlg, PWMIDlg: the wizard pages join here.
@@ -41,7 +42,7 @@ void DestroyWindows() {
     // The wizard pages go here.
     Destroy(About);
     // Troubleshooting goes here.
-    // OnlineForm goes here.
+    Destroy(OnlineForm);
     Destroy(EditForm);
     Destroy(ValCmbdlg);
     Destroy(ValBooldlg);
