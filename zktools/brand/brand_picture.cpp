@@ -1,4 +1,4 @@
-#include "zktools/forms/brand_picture.h"
+#include "zktools/brand/brand_picture.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // The tool's picture: a servo drive wired to its motor under the product name.
 // Drawn, not loaded, so it scales to whatever place shows it (main window,
 // About box, the launcher's splash).
-#ifndef ZKTOOLS_FORMS_BRAND_PICTURE_H
-#define ZKTOOLS_FORMS_BRAND_PICTURE_H
+#ifndef ZKTOOLS_BRAND_BRAND_PICTURE_H
+#define ZKTOOLS_BRAND_BRAND_PICTURE_H
 
 #include <QRectF>
 #include <QWidget>

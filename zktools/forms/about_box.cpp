@@ -12,7 +12,7 @@
 #include <mutex>
 
 #include "zkcomm/zkcomm.h"
-#include "zktools/forms/brand_picture.h"
+#include "zktools/brand/brand_picture.h"
 #include "zktools/model/link_lock.h"
 #include "zktools/platform/application_title.h"
 #include "zktools/platform/exception_guard.h"

@@ -10,7 +10,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "zktools/forms/brand_picture.h"
+#include "zktools/brand/brand_picture.h"
 #include "zktools/forms/connection_status.h"
 #include "zktools/forms/program_folders.h"
 #include "zktools/model/file_process.h"
