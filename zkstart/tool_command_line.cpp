@@ -1,0 +1,29 @@
+#include "zkstart/tool_command_line.h"
+
+#include <string_view>
+
+namespace zk::start {
+
+QStringList LauncherArguments(int argc, const char* const* argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+bool IsFactoryCommandLine(const QStringList& arguments) {
+    return arguments.size() == 1 &&
+           arguments.front().compare(QLatin1String("-factory"), Qt::CaseInsensitive) == 0;
+}
+
+CommandLineBuffer ToolCommandLine(bool factoryMode) {
+    constexpr std::string_view normal = "zktools.exe ";
+    constexpr std::string_view factory = "zktools.exe -factory ";
+    static_assert(factory.size() < CommandLineBuffer{}.size());
+    const std::string_view text = factoryMode ? factory : normal;
+    CommandLineBuffer buffer{};
+    text.copy(buffer.data(), text.size());
+    return buffer;
+}
+
+} // namespace zk::start
