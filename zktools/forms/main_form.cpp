@@ -116,9 +116,7 @@ void TMainForm::BuildWindow() {
 
     ConnectHandlers();
 
-    // The wizard pages and the diagnostics window are not part of the tool yet.
-    btnConfigurationWizards->setEnabled(false);
-    mnuConfiguration->setEnabled(false);
+    // The diagnostics window is not part of the tool yet.
     btnDiagnostics->setEnabled(false);
     mnuDiagnostics->setEnabled(false);
 
@@ -175,6 +173,8 @@ void TMainForm::ConnectHandlers() {
     bind(mnuEdit, &QAction::triggered, &TMainForm::mnuEditClick);
     bind(btnOnline, &QPushButton::clicked, &TMainForm::btnOnlineClick);
     bind(mnuOnline, &QAction::triggered, &TMainForm::mnuOnlineClick);
+    bind(btnConfigurationWizards, &QPushButton::clicked, &TMainForm::btnConfigurationWizardsClick);
+    bind(mnuConfiguration, &QAction::triggered, &TMainForm::mnuConfigurationClick);
     bind(mnuContents, &QAction::triggered, &TMainForm::mnuContentsClick);
     bind(mnuTopicSearch, &QAction::triggered, &TMainForm::mnuTopicSearchClick);
     bind(mnuAbout, &QAction::triggered, &TMainForm::mnuAboutClick);

@@ -67,6 +67,9 @@ public:
     void mnuEditClick() { btnEditClick(); }
     void btnOnlineClick();
     void mnuOnlineClick() { btnOnlineClick(); }
+    // The configuration wizard: its first page, with the NV editor's result reset.
+    void btnConfigurationWizardsClick();
+    void mnuConfigurationClick() { btnConfigurationWizardsClick(); }
     void mnuContentsClick();
     void mnuTopicSearchClick();
     void mnuAboutClick();

@@ -9,6 +9,7 @@
 #include "zktools/forms/edit_form.h"
 #include "zktools/forms/online_form.h"
 #include "zktools/forms/windows.h"
+#include "zktools/guided/motordata_dlg.h"
 #include "zktools/platform/exception_guard.h"
 
 void TMainForm::btnEditClick() {
@@ -20,6 +21,14 @@ void TMainForm::btnEditClick() {
 void TMainForm::btnOnlineClick() {
     if (OnlineForm != nullptr)
         OnlineForm->ShowModal();
+}
+
+void TMainForm::btnConfigurationWizardsClick() {
+    // The pages tell by the NV editor's result whether it ran in this wizard.
+    if (EditForm != nullptr)
+        EditForm->SetModalResult(zk::platform::kModalNone);
+    if (MotordataDlg != nullptr)
+        MotordataDlg->ShowModal();
 }
 
 void TMainForm::mnuAboutClick() {

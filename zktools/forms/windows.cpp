@@ -7,6 +7,10 @@
 #include "zktools/forms/val_bool_dlg.h"
 #include "zktools/forms/val_cmb_dlg.h"
 #include "zktools/forms/val_edit_dlg.h"
+#include "zktools/guided/control_dlg.h"
+#include "zktools/guided/motordata_dlg.h"
+#include "zktools/guided/pwmi_dlg.h"
+#include "zktools/guided/pwmv_dlg.h"
 
 TMainForm* MainForm = nullptr;
 TValEditdlg* ValEditdlg = nullptr;
@@ -15,6 +19,10 @@ TValCmbdlg* ValCmbdlg = nullptr;
 TEditForm* EditForm = nullptr;
 TOnlineForm* OnlineForm = nullptr;
 TAbout* About = nullptr;
+TMotordataDlg* MotordataDlg = nullptr;
+TControlDlg* ControlDlg = nullptr;
+TPWMVDlg* PWMVDlg = nullptr;
+TPWMIDlg* PWMIDlg = nullptr;
 
 namespace {
 
@@ -35,11 +43,21 @@ void CreateWindows() {
     OnlineForm = new TOnlineForm();
     // Troubleshooting: the diagnostics window joins here.
     About = new TAbout();
-    // MotordataDlg, ControlDlg, PWMVDlg, PWMIDlg: the wizard pages join here.
+    MotordataDlg = new TMotordataDlg();
+    ControlDlg = new TControlDlg();
+    PWMVDlg = new TPWMVDlg();
+    PWMIDlg = new TPWMIDlg();
+    // The NV editor applies the pages' results when the wizard opens it.
+    EditForm->WizardSources = {MotordataDlg, ControlDlg, PWMVDlg, PWMIDlg};
 }
 
 void DestroyWindows() {
-    // The wizard pages go here.
+    if (EditForm != nullptr)
+        EditForm->WizardSources = {};
+    Destroy(PWMIDlg);
+    Destroy(PWMVDlg);
+    Destroy(ControlDlg);
+    Destroy(MotordataDlg);
     Destroy(About);
     // Troubleshooting goes here.
     Destroy(OnlineForm);

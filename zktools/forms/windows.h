@@ -10,6 +10,10 @@ class TValCmbdlg;
 class TEditForm;
 class TOnlineForm;
 class TAbout;
+class TMotordataDlg;
+class TControlDlg;
+class TPWMVDlg;
+class TPWMIDlg;
 
 extern TMainForm* MainForm;
 extern TValEditdlg* ValEditdlg;
@@ -18,6 +22,10 @@ extern TValCmbdlg* ValCmbdlg;
 extern TEditForm* EditForm;
 extern TOnlineForm* OnlineForm;
 extern TAbout* About;
+extern TMotordataDlg* MotordataDlg;
+extern TControlDlg* ControlDlg;
+extern TPWMVDlg* PWMVDlg;
+extern TPWMIDlg* PWMIDlg;
 
 // Creates every window in start-up order; the main window first.
 void CreateWindows();
