@@ -152,7 +152,8 @@ private:
     void ApplyBrush(QPainter& p) const;
     bool PenVisible() const;
     bool BrushVisible() const;
-    void DrawOutlinePoints(const std::vector<QPoint>& points);
+    // Thin (one-pixel) lines through the points, each segment leaving out its end.
+    void DrawThinLines(QPainter& p, const TPoint* points, int count, bool closed);
     void Blit(const TRect& dest, const QImage& src, const QRect& srcRect);
 
     QImage* image_ = nullptr;

@@ -1,0 +1,72 @@
+// Small helpers for pixel tests: a white RGB32 image, its pixels as colours and a
+// picture of a region for failure messages.
+#ifndef TESTS_GAUGES_CANVAS_TEST_SUPPORT_H
+#define TESTS_GAUGES_CANVAS_TEST_SUPPORT_H
+
+#include "zktools/gauges/qx_canvas.h"
+#include "zktools/gauges/qx_types.h"
+
+#include <QImage>
+
+#include <string>
+
+namespace zk::gauges::testing {
+
+inline QImage WhiteImage(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+inline TColor At(const QImage& image, int x, int y) {
+    return FromQColor(QColor::fromRgb(image.pixel(x, y)));
+}
+
+// One character per pixel: '.' white, '#' black, else the first letter of a few
+// named colours or '?'.
+inline std::string Picture(const QImage& image) {
+    std::string out = "\n";
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            switch (At(image, x, y)) {
+            case clWhite:
+                out += '.';
+                break;
+            case clBlack:
+                out += '#';
+                break;
+            case clRed:
+                out += 'r';
+                break;
+            case clBlue:
+                out += 'b';
+                break;
+            case clLime:
+                out += 'g';
+                break;
+            case clGray:
+                out += 'o';
+                break;
+            default:
+                out += '?';
+                break;
+            }
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+// Pixels of `color` inside the rect (x0, y0)-(x1, y1), both exclusive at the end.
+inline int CountColor(const QImage& image, TColor color, int x0, int y0, int x1, int y1) {
+    int n = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            if (At(image, x, y) == color)
+                ++n;
+    return n;
+}
+
+} // namespace zk::gauges::testing
+
+#endif
