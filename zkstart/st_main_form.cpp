@@ -42,8 +42,17 @@ void TstMainForm::BuildWindow() {
     Image1->setFixedSize(289, 89);
     Image1->move(72, 24);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    CentreOnDesktop();
+}
+
+void TstMainForm::CentreOnDesktop() {
+    // The whole window, frame included; the frame is known once the window exists.
+    // move() places the frame's corner.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), frameGeometry().size());
+        frame.moveCenter(screen->geometry().center());
+        move(frame.topLeft());
+    }
 }
 
 void TstMainForm::showEvent(QShowEvent* event) {
@@ -52,6 +61,7 @@ void TstMainForm::showEvent(QShowEvent* event) {
     // work again. Queued, so the splash is on screen before the timer runs.
     if (!activationQueued_) {
         activationQueued_ = true;
+        CentreOnDesktop();
         QMetaObject::invokeMethod(
             this, [this] { zk::platform::Guard([this] { FormActivate(); }); },
             Qt::QueuedConnection);

@@ -52,6 +52,7 @@ protected:
 
 private:
     void BuildWindow();
+    void CentreOnDesktop();
     // The service opened, installing it once when it does not exist; reports
     // refusals. kNoServiceHandle when it cannot be opened.
     zk::start::ServiceHandle OpenPortTalkService(zk::start::ServiceHandle manager);
