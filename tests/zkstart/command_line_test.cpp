@@ -19,6 +19,10 @@ struct SwitchCase {
     bool factory;
 };
 
+void PrintTo(const SwitchCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 const SwitchCase kSwitches[] = {
     {"Lower", {"-factory"}, true},
     {"Capitals", {"-FACTORY"}, true},

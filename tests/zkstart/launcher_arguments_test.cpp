@@ -70,6 +70,10 @@ struct ToolStartCase {
     std::string_view commandLine;
 };
 
+void PrintTo(const ToolStartCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 const ToolStartCase kToolStarts[] = {
     {"Win9xNormal", kPlatformWin9x, {}, "zktools.exe "},
     {"Win9xFactory", kPlatformWin9x, {"-Factory"}, "zktools.exe -factory "},

@@ -63,6 +63,10 @@ struct LineCase {
     std::optional<ToolProcess> expected; // empty: refused, nothing started
 };
 
+void PrintTo(const LineCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 const LineCase kLines[] = {
     {"Normal", "zktools.exe ", ToolProcess{"/opt/vt/zktools", {}}},
     {"Factory", "zktools.exe -factory ", ToolProcess{"/opt/vt/zktools", {"-factory"}}},
