@@ -14,6 +14,21 @@ namespace zk::gauges {
 enum TBevelStyle { bsLowered, bsRaised };
 enum TBevelLine { blNone, blOuter, blInner, blBoth };
 
+// The four colours graded rings run between.
+struct TRingColors {
+    TColor ShadowFrom = clGray;
+    TColor ShadowTo = clGray;
+    TColor HighlightFrom = clWhite;
+    TColor HighlightTo = clWhite;
+};
+
+// Optional fill of rect in fillColor, then width one-pixel rings from the outside
+// in; ring i runs i/width of the way from the From to the To colours. Raised puts
+// the highlight top-left and the shadow bottom-right; lowered swaps the sides and
+// runs each pair backwards. rect shrinks by width.
+void QxPaintGradRings(TCanvas& canvas, TRect& rect, const TRingColors& colors, int width,
+                      bool raised, bool filled, TColor fillColor);
+
 class TQxSBevel : public TPersistent {
 public:
     TQxSBevel();
@@ -71,6 +86,8 @@ public:
 
     // The 30 x 30 ring image (nullptr until built).
     const TBitmap* RingBitmap() const { return ringBitmap_.get(); }
+    // A copy of its picture (a null image until built).
+    QImage RingImage() const { return ringBitmap_ ? ringBitmap_->Image() : QImage(); }
 
 private:
     TBevelStyle style_ = bsRaised;
