@@ -1,0 +1,102 @@
+// The rotary knob: a round graded knob with a dot at the position, a 270-degree
+// scale with labels around it, a value box with the unit at the top and two
+// name lines at the bottom, inside an optional outer frame. The whole face is
+// painted once per paint; the knob without its dot is cached, so a position
+// change redraws only the knob square and the value box.
+#ifndef ZKTOOLS_GAUGES_QX_DIAL_H
+#define ZKTOOLS_GAUGES_QX_DIAL_H
+
+#include "zktools/gauges/qx_analog_c_control.h"
+#include "zktools/gauges/qx_bevel.h"
+#include "zktools/gauges/qx_canvas.h"
+#include "zktools/gauges/qx_font.h"
+#include "zktools/gauges/qx_scale_settings.h"
+#include "zktools/gauges/qx_types.h"
+
+#include <memory>
+
+namespace zk::gauges {
+
+enum TDialOption : unsigned {
+    opBevelOuter = 1u << 0,
+    opUnit = 1u << 1,
+    opValue = 1u << 2,
+    opName1 = 1u << 3,
+    opName2 = 1u << 4,
+    opScale = 1u << 5,
+    opScaleText = 1u << 6
+};
+using TDialOptions = unsigned;
+inline constexpr TDialOptions kAllDialOptions = 0x7F;
+
+class TQxDial : public TQxAnalogCControl {
+    Q_OBJECT
+public:
+    explicit TQxDial(QWidget* parent = nullptr);
+    ~TQxDial() override;
+
+    // Owned sub-objects; each reports its changes to ParamChange.
+    TQxSBevel& BevelOuter() { return *bevelOuter_; }
+    TQxSBevel& BevelValue() { return *bevelValue_; }
+    TQxSBevel& BevelDial() { return *bevelDial_; }
+    TFont& FontValue() { return fontValue_; }
+    TScaleSettings& ScaleSettings() { return *scaleSettings_; }
+    TDialOptions Options() const { return options_; }
+
+    // Store, then measure and repaint.
+    void SetOptions(TDialOptions options);
+    void SetFontValue(const TFont& font);
+
+    // Measures the value box and the scale labels; nothing until constructed.
+    void CalcSize();
+
+    // Layout of the last paint, in control coordinates unless said otherwise.
+    const TRect& KnobRect() const { return knobRect_; }
+    const TRect& ValueRect() const { return valueRect_; }
+    // Face-cache coordinates (the knob square's top-left is 0, 0).
+    TPoint KnobCenter() const { return knobCenter_; }
+    TPoint DotStart() const { return dotStart_; }
+    TPoint DotPos() const { return dotPos_; }
+    int DotRadius() const { return dotRadius_; }
+    bool FaceCached() const { return faceCached_; }
+    int ValueTextWidth() const { return valueTextWidth_; }
+    int ValueTextHeight() const { return valueTextHeight_; }
+    int UnitTextWidth() const { return unitTextWidth_; }
+
+protected:
+    void Paint() override;
+    void ValueChange() override;
+    void ParamChange(TObject* sender) override;
+    void MouseSlide(TShiftState shift, int x, int y, TPoint last) override;
+
+private:
+    void PaintValueBox(TCanvas& canvas, TRect& r);
+    void PaintNames(TCanvas& canvas, const TRect& r);
+    void PaintKnob(TCanvas& canvas, TRect& r);
+    TColor DotColor() const;
+
+    std::unique_ptr<TQxSBevel> bevelOuter_;
+    std::unique_ptr<TQxSBevel> bevelValue_;
+    std::unique_ptr<TQxSBevel> bevelDial_;
+    TFont fontValue_;
+    TDialOptions options_ = kAllDialOptions;
+    std::unique_ptr<TScaleSettings> scaleSettings_;
+
+    TRect knobRect_;
+    TPoint knobCenter_;
+    TPoint dotStart_;
+    TPoint dotPos_;
+    int dotRadius_ = 0;
+    int maxDotRadius_ = 6;
+    std::unique_ptr<TBitmap> faceCache_;
+    bool faceCached_ = false;
+    TRect valueRect_;
+    int valueTextWidth_ = 0;
+    int valueTextHeight_ = 0;
+    int unitTextWidth_ = 0;
+    bool constructed_ = false;
+};
+
+} // namespace zk::gauges
+
+#endif

@@ -1,0 +1,157 @@
+// The dial's painting: the whole face through one off-screen bitmap, and the
+// position (knob dot and value text) from the cached knob face.
+#include "zktools/gauges/qx_dial.h"
+
+#include "zktools/gauges/qx_proc_geometry.h"
+#include "zktools/gauges/qx_proc_shapes.h"
+#include "zktools/gauges/qx_proc_text.h"
+
+namespace zk::gauges {
+
+void TQxDial::PaintValueBox(TCanvas& canvas, TRect& r) {
+    const int b = bevelValue_->BorderWidth;
+    const int g = valueTextHeight_ / 3;
+    const int u = (options_ & opUnit) ? unitTextWidth_ : 0;
+    const int h = 2 * b + valueTextHeight_;
+    TRect box;
+    box.Left = (r.Right - r.Left - valueTextWidth_ - u - g) / 2 + r.Left - g;
+    box.Top = r.Top;
+    box.Right = box.Left + valueTextWidth_ + 2 * b + 2 * g;
+    box.Bottom = r.Top + h;
+    bevelValue_->PaintFilledBevel(canvas, box);
+
+    canvas.Font.SetColor(Font().Color());
+    canvas.Brush.Style = bsClear;
+    if (options_ & opUnit)
+        canvas.TextOut(box.Right + g, box.Top, SignalSettings().ValueUnit());
+    valueRect_ = TRect{box.Left + g, box.Top, box.Right - g, box.Bottom};
+    r.Top += h + bevelOuter_->Spacing();
+}
+
+// From the bottom edge up; r keeps its bottom, so the knob is laid out from
+// r's width alone.
+void TQxDial::PaintNames(TCanvas& canvas, const TRect& r) {
+    const int x = width() / 2;
+    int bottom = r.Bottom;
+    if (options_ & opName2) {
+        QxTextOut(canvas, x, bottom, SignalSettings().Name2(), toBotCenter);
+        bottom -= canvas.TextHeight(QStringLiteral("X"));
+    }
+    if (options_ & opName1)
+        QxTextOut(canvas, x, bottom, SignalSettings().Name1(), toBotCenter);
+}
+
+void TQxDial::PaintKnob(TCanvas& canvas, TRect& r) {
+    if (options_ & opScale) {
+        scaleSettings_->DialScala(canvas, r, 225, 270);
+        knobRect_ = r;
+        QxBorder(knobRect_, scaleSettings_->TickLength + 4);
+    } else {
+        const int side = r.Right - r.Left;
+        knobRect_ = TRect{r.Left, r.Top, r.Left + side, r.Top + side};
+    }
+    // A press anywhere on the knob, bevel ring included, starts a slide.
+    SlideRect = knobRect_;
+    bevelDial_->PaintRoundBevel(canvas, knobRect_, 0, 0);
+
+    const int side = knobRect_.Right - knobRect_.Left;
+    dotRadius_ = QxMinInt(QxMaxInt(side / 13, 2), maxDotRadius_);
+    if (side > 10) {
+        faceCached_ = true;
+        faceCache_->SetSize(side, side);
+        faceCache_->Canvas().CopyMode = cmSrcCopy;
+        faceCache_->Canvas().CopyRect(
+            TRect{0, 0, side, side}, canvas,
+            TRect{knobRect_.Left, knobRect_.Top, knobRect_.Left + side, knobRect_.Top + side});
+    } else {
+        faceCached_ = false;
+    }
+    const int half = faceCache_->Width() / 2;
+    knobCenter_ = TPoint{half, half};
+    dotStart_ = QxRotate(TPoint{knobCenter_.X, dotRadius_}, knobCenter_, 225, true);
+}
+
+void TQxDial::Paint() {
+    TBitmap off(width(), height());
+    TCanvas& canvas = off.Canvas();
+    TRect r{0, 0, width(), height()};
+
+    if (options_ & opBevelOuter) {
+        bevelOuter_->PaintFilledBevel(canvas, r);
+    } else {
+        canvas.Pen.Color = bevelOuter_->Color();
+        canvas.Brush.Color = bevelOuter_->Color();
+        canvas.Brush.Style = bsSolid;
+        canvas.Rectangle(0, 0, width(), height());
+    }
+
+    canvas.Font.Assign(fontValue_);
+    if (options_ & opValue)
+        PaintValueBox(canvas, r);
+
+    const TSignalSettings& s = SignalSettings();
+    if (options_ & opScaleText) {
+        scaleSettings_->CalcRSize(canvas, s.ValueFrom(), s.ValueTo());
+    } else {
+        scaleSettings_->LabelGap = 0;
+        scaleSettings_->LabelWidth = 0;
+        scaleSettings_->LabelHeight = 0;
+        scaleSettings_->LabelList.clear();
+    }
+    scaleSettings_->TickWidth = 2;
+
+    canvas.Font.Assign(Font());
+    canvas.Brush.Style = bsClear;
+    PaintNames(canvas, r);
+    PaintKnob(canvas, r);
+
+    TCanvas& control = Canvas();
+    control.CopyMode = cmSrcCopy;
+    control.Draw(0, 0, off);
+    ValueChange();
+}
+
+TColor TQxDial::DotColor() const {
+    if (!isEnabled())
+        return clGray;
+    return hasFocus() ? ColorFocus() : ColorNonFocus();
+}
+
+void TQxDial::ValueChange() {
+    TQxAnalogCControl::ValueChange();
+    // A paint counts as visible: it may run for a picture of a hidden dial.
+    if (!(isVisible() || Designing() || InPaint()) || !faceCached_)
+        return;
+    TBitmap t;
+    t.Assign(*faceCache_);
+
+    const TSignalSettings& s = SignalSettings();
+    // Without a digit span every position shows at the start.
+    const float angle = s.DigitSpan != 0 ? 270.0f / static_cast<float>(s.DigitSpan) *
+                                               static_cast<float>(Digit() - s.DigitalFrom())
+                                         : 0.0f;
+    dotPos_ = QxRotate(dotStart_, knobCenter_, angle, true);
+    QxCircleAtPoint(t.Canvas(), dotPos_, dotRadius_, clBlack, DotColor());
+
+    TCanvas& control = Canvas();
+    control.CopyMode = cmSrcCopy;
+    control.Draw(knobRect_.Left, knobRect_.Top, t);
+    UpdateRect(TRect{knobRect_.Left, knobRect_.Top, knobRect_.Left + t.Width(),
+                     knobRect_.Top + t.Height()});
+
+    if (!(options_ & opValue) || valueRect_.Width() <= 0 || valueRect_.Height() <= 0)
+        return;
+    t.SetSize(valueRect_.Width(), valueRect_.Height());
+    TCanvas& tc = t.Canvas();
+    tc.Font.Assign(fontValue_);
+    tc.Brush.Style = bsSolid;
+    tc.Brush.Color = bevelValue_->Color();
+    tc.FillRect(TRect{0, 0, t.Width(), t.Height()});
+    const QString text = Designing() ? s.MaxValueFormat : ValueText;
+    tc.Brush.Style = bsClear;
+    tc.TextOut(t.Width() - tc.TextWidth(text), 0, text);
+    control.Draw(valueRect_.Left, valueRect_.Top, t);
+    UpdateRect(valueRect_);
+}
+
+} // namespace zk::gauges
