@@ -1,0 +1,118 @@
+// Keys and help on every wizard page: Enter walks the input chain without pressing a
+// button, the keys that reach an edit as characters start the partner's
+// recalculation, and Help opens the wizard's help topic.
+#include "tests/guided/wizard/wizard_fixture.h"
+
+namespace wizardtest {
+namespace {
+
+class WizardKeysTest : public WizardFixture {
+protected:
+    void SetUp() override {
+        WizardFixture::SetUp();
+        MotorResults(30.0f, 56.6, false);
+    }
+};
+
+TEST_F(WizardKeysTest, EnterMovesTheFocusAlongThePage) {
+    struct Case {
+        const char* label;
+        ModalForm* page;
+        QLineEdit* edit;
+        QWidget* next;
+    };
+    const Case cases[] = {
+        {"Ke", MotordataDlg, MotordataDlg->edtKe, MotordataDlg->edtL},
+        {"L", MotordataDlg, MotordataDlg->edtL, MotordataDlg->edtIcs},
+        {"Ics", MotordataDlg, MotordataDlg->edtIcs, MotordataDlg->edtR},
+        {"R", MotordataDlg, MotordataDlg->edtR, MotordataDlg->btnNext},
+        {"frequency", ControlDlg, ControlDlg->edtCmdF0, ControlDlg->btnNext},
+        {"V1", PWMVDlg, PWMVDlg->edtV1, PWMVDlg->edtV2},
+        {"V PWMMinus", PWMVDlg, PWMVDlg->edtPWMMinus, PWMVDlg->edtPWMPlus},
+        {"V2", PWMVDlg, PWMVDlg->edtV2, PWMVDlg->btnNext},
+        {"V PWMPlus", PWMVDlg, PWMVDlg->edtPWMPlus, PWMVDlg->btnNext},
+        {"T1", PWMIDlg, PWMIDlg->edtT1, PWMIDlg->edtT2},
+        {"I PWMMinus", PWMIDlg, PWMIDlg->edtPWMMinus, PWMIDlg->edtPWMPlus},
+        {"T2", PWMIDlg, PWMIDlg->edtT2, PWMIDlg->btnNext},
+        {"I PWMPlus", PWMIDlg, PWMIDlg->edtPWMPlus, PWMIDlg->btnNext},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        RunPage(c.page, [&] {
+            c.edit->setFocus();
+            QTest::keyClicks(c.edit, "12");
+            QTest::keyClick(c.edit, Qt::Key_Return);
+            EXPECT_EQ(c.page->focusWidget(), c.next);
+            EXPECT_EQ(c.edit->text(), "12") << "the keys reached the edit";
+            QTest::keyClick(c.edit, Qt::Key_Enter, Qt::KeypadModifier);
+            EXPECT_EQ(c.page->ModalResult(), 0) << "Enter pressed no button";
+        });
+    }
+    EXPECT_EQ(Told(), QStringList()) << "no Next ran";
+    EXPECT_EQ(script.Runs(), static_cast<int>(std::size(cases)));
+}
+
+TEST_F(WizardKeysTest, CharacterKeysArmTheRecalculation) {
+    struct Case {
+        const char* label;
+        Qt::Key key;
+        bool arms;
+    };
+    const Case cases[] = {
+        {"digit", Qt::Key_5, true},
+        {"minus", Qt::Key_Minus, true},
+        {"Backspace", Qt::Key_Backspace, true},
+        {"Enter", Qt::Key_Return, true},
+        {"Delete", Qt::Key_Delete, false},
+        {"arrow", Qt::Key_Left, false},
+        {"Tab", Qt::Key_Tab, false},
+    };
+    const struct {
+        ModalForm* page;
+        QLineEdit* edit;
+        zk::platform::OneShotTimer* timer;
+        const int32_t* field;
+        int32_t number;
+    } edits[] = {
+        {PWMVDlg, PWMVDlg->edtV1, &PWMVDlg->Timer1, &PWMVDlg->EditedField, 1},
+        {PWMVDlg, PWMVDlg->edtPWMMinus, &PWMVDlg->Timer1, &PWMVDlg->EditedField, 2},
+        {PWMVDlg, PWMVDlg->edtV2, &PWMVDlg->Timer1, &PWMVDlg->EditedField, 3},
+        {PWMVDlg, PWMVDlg->edtPWMPlus, &PWMVDlg->Timer1, &PWMVDlg->EditedField, 4},
+        {PWMIDlg, PWMIDlg->edtT1, &PWMIDlg->Timer1, &PWMIDlg->EditedField, 1},
+        {PWMIDlg, PWMIDlg->edtPWMMinus, &PWMIDlg->Timer1, &PWMIDlg->EditedField, 2},
+        {PWMIDlg, PWMIDlg->edtT2, &PWMIDlg->Timer1, &PWMIDlg->EditedField, 3},
+        {PWMIDlg, PWMIDlg->edtPWMPlus, &PWMIDlg->Timer1, &PWMIDlg->EditedField, 4},
+    };
+    for (const auto& e : edits) {
+        SCOPED_TRACE(e.page->objectName().toStdString() + " " + e.edit->objectName().toStdString());
+        RunPage(e.page, [&] {
+            for (const Case& c : cases) {
+                SCOPED_TRACE(c.label);
+                e.timer->Stop();
+                PWMVDlg->EditedField = PWMIDlg->EditedField = 0;
+                e.edit->setFocus();
+                QTest::keyClick(e.edit, c.key);
+                EXPECT_EQ(e.timer->IsArmed(), c.arms);
+                EXPECT_EQ(*e.field, c.arms ? e.number : 0);
+            }
+            e.timer->Stop();
+        });
+    }
+}
+
+TEST_F(WizardKeysTest, HelpOpensContextFourOnEveryPage) {
+    for (ModalForm* page :
+         std::initializer_list<ModalForm*>{MotordataDlg, ControlDlg, PWMVDlg, PWMIDlg}) {
+        SCOPED_TRACE(page->objectName().toStdString());
+        fakes.help.Clear();
+        RunPage(page, [&] {
+            page->findChild<QPushButton*>("btnHelp")->click();
+            EXPECT_TRUE(page->IsRunning());
+        });
+        ASSERT_EQ(fakes.help.Calls().size(), 1u);
+        EXPECT_EQ(fakes.help.Calls()[0].request, zk::platform::HelpRequest::Context(4));
+    }
+}
+
+} // namespace
+} // namespace wizardtest
