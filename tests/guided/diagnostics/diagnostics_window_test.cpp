@@ -1,0 +1,158 @@
+// The window's states: each showing starts idle, Start arms the one-second timer, a run
+// re-enables Start, Cancel and the close box hide the window, and a failure inside the run
+// is shown while the window stays open.
+#include "tests/guided/diagnostics/diagnostics_fixture.h"
+
+#include <QTest>
+
+#include <cstring>
+
+namespace diagtest {
+namespace {
+
+using namespace std::chrono_literals;
+
+class DiagnosticsWindow : public DiagnosticsTest {
+protected:
+    // Runs `scene` inside the window's modal run; the scene must close the window.
+    int Show(const std::function<void()>& scene) {
+        zk::platform::SetModalStartHook([&](zk::platform::ModalForm& form) {
+            if (&form == &window)
+                scene();
+        });
+        const int result = window.ShowModal();
+        zk::platform::SetModalStartHook({});
+        return result;
+    }
+
+    void ExpectIdle() {
+        EXPECT_EQ(window.ChecklistLines(),
+                  QStringList{"Press the 'Start' button to begin a diagnostic test"});
+        EXPECT_EQ(window.QxDial1->Value(), 0.0f);
+        EXPECT_TRUE(window.btnStart->isEnabled());
+        EXPECT_FALSE(window.Timer1.IsArmed());
+    }
+};
+
+TEST_F(DiagnosticsWindow, ShowingIsIdleStartArmsTheTimerCancelCloses) {
+    const int result = Show([&] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        EXPECT_EQ(window.StartHint, "Press the 'Start' button to begin a diagnostic test");
+        ExpectIdle();
+        EXPECT_TRUE(window.btnStart->hasFocus());
+
+        window.btnStart->click();
+        EXPECT_FALSE(window.btnStart->isEnabled());
+        EXPECT_TRUE(window.ChecklistLines().isEmpty());
+        EXPECT_EQ(window.QxDial1->Value(), 0.0f);
+        EXPECT_TRUE(window.Timer1.IsArmed());
+        EXPECT_EQ(window.Timer1.Interval(), 1000ms);
+        EXPECT_TRUE(window.btnCancel->isEnabled());
+
+        window.btnCancel->click();
+    });
+    EXPECT_EQ(result, zk::platform::kModalCancel);
+    EXPECT_FALSE(window.isVisible());
+}
+
+// Closing in the second after Start drops the armed run: nothing reaches the drive later.
+TEST_F(DiagnosticsWindow, ClosingWhileArmedStartsNoRunOnTheHiddenWindow) {
+    Drive().ResetCounters();
+    Show([&] {
+        window.btnStart->click();
+        window.close();
+    });
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.Timer1.IsArmed());
+    EXPECT_FALSE(window.Timer1.Fire());
+    EXPECT_EQ(Drive().GetCounters().logic.frames, 0u);
+    EXPECT_TRUE(fakes.pauses.Pauses().empty());
+}
+
+TEST_F(DiagnosticsWindow, EnterPressesStart) {
+    Show([&] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_Return);
+        EXPECT_TRUE(window.Timer1.IsArmed());
+        EXPECT_FALSE(window.btnStart->isEnabled());
+        window.btnCancel->click();
+    });
+}
+
+TEST_F(DiagnosticsWindow, StartAgainClearsTheReportAndReopeningIsIdleAgain) {
+    CleanDrive();
+    QStringList first;
+    Show([&] {
+        window.btnStart->click();
+        ASSERT_TRUE(window.Timer1.Fire());
+        first = window.ChecklistLines();
+        EXPECT_EQ(window.QxDial1->Value(), 100.0f);
+        EXPECT_TRUE(window.btnStart->isEnabled());
+
+        window.btnStart->click();
+        EXPECT_TRUE(window.ChecklistLines().isEmpty());
+        EXPECT_EQ(window.QxDial1->Value(), 0.0f);
+        ASSERT_TRUE(window.Timer1.Fire());
+        EXPECT_EQ(window.ChecklistLines(), first);
+        window.btnCancel->click();
+    });
+    EXPECT_EQ(first.last(), "Finished!");
+    Show([&] {
+        ExpectIdle();
+        window.btnCancel->click();
+    });
+}
+
+// Renames one of the ten in the built-in table for the test; the table stays sorted.
+class RenamedRecord {
+public:
+    explicit RenamedRecord(const char* name) {
+        for (VarTable& record : VarTables) {
+            if (record.Name != nullptr && std::strcmp(record.Name, name) == 0)
+                record_ = &record;
+        }
+        if (record_ != nullptr) {
+            original_ = record_->Name;
+            record_->Name = "CmdSrcZ";
+        }
+    }
+    ~RenamedRecord() {
+        if (record_ != nullptr)
+            record_->Name = original_;
+    }
+    RenamedRecord(const RenamedRecord&) = delete;
+    RenamedRecord& operator=(const RenamedRecord&) = delete;
+    bool Done() const { return record_ != nullptr; }
+
+private:
+    VarTable* record_ = nullptr;
+    const char* original_ = nullptr;
+};
+
+TEST_F(DiagnosticsWindow, AMissingRuleParameterIsShownAndLeavesStartDisabled) {
+    CleanDrive();
+    Show([&] {
+        RenamedRecord renamed("CmdSrc");
+        ASSERT_TRUE(renamed.Done());
+        window.btnStart->click();
+        ASSERT_TRUE(window.Timer1.Fire());
+        EXPECT_TRUE(window.IsRunning()) << "the window stays open";
+        EXPECT_FALSE(window.btnStart->isEnabled());
+        EXPECT_EQ(window.QxDial1->Value(), 10.0f);
+        const QStringList lines = window.ChecklistLines();
+        ASSERT_GE(lines.size(), 2);
+        EXPECT_EQ(lines.mid(lines.size() - 2), (QStringList{"Done!", ""}));
+        window.btnCancel->click();
+    });
+    ASSERT_EQ(fakes.messages.Messages().size(), 1u);
+    EXPECT_EQ(fakes.messages.Messages()[0].kind, MessageKind::Exception);
+    EXPECT_EQ(fakes.messages.Messages()[0].text, "System Error");
+    // The next showing is idle again.
+    Show([&] {
+        ExpectIdle();
+        window.btnCancel->click();
+    });
+}
+
+} // namespace
+} // namespace diagtest
