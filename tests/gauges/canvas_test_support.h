@@ -22,8 +22,8 @@ inline TColor At(const QImage& image, int x, int y) {
     return FromQColor(QColor::fromRgb(image.pixel(x, y)));
 }
 
-// One character per pixel: '.' white, '#' black, else the first letter of a few
-// named colours or '?'.
+// One character per pixel: '.' white, '#' black, else a letter for a few named
+// colours (r red, b blue, g lime, o grey, l light grey, s silver) or '?'.
 inline std::string Picture(const QImage& image) {
     std::string out = "\n";
     for (int y = 0; y < image.height(); ++y) {
@@ -46,6 +46,12 @@ inline std::string Picture(const QImage& image) {
                 break;
             case clGray:
                 out += 'o';
+                break;
+            case clLightGrey:
+                out += 'l';
+                break;
+            case clSilver:
+                out += 's';
                 break;
             default:
                 out += '?';
