@@ -87,7 +87,11 @@ TPWMIDlg::TPWMIDlg() : Timer1(1000ms), keys_(new wizard::EditKeys(this)) {
         grid->addWidget(unit, 0, 2);
         grid->addWidget(torqueRange, 1, 1, 1, 2);
         grid->setColumnMinimumWidth(3, 24);
-        grid->addWidget(wizard::MakeLabel(box, "", level), 0, 4);
+        // The longer name sets the width, so that both groups' edits line up.
+        QLabel* levelLabel = wizard::MakeLabel(box, "", level);
+        levelLabel->setMinimumWidth(
+            levelLabel->fontMetrics().horizontalAdvance(QStringLiteral("PWMMinus")));
+        grid->addWidget(levelLabel, 0, 4);
         grid->addWidget(current, 0, 5);
         grid->addWidget(wizard::MakeLabel(box, "", QStringLiteral("Arms")), 0, 6);
         grid->addWidget(currentRange, 1, 5, 1, 2);

@@ -103,7 +103,11 @@ TPWMVDlg::TPWMVDlg() : Timer1(1000ms), keys_(new wizard::EditKeys(this)) {
         grid->addWidget(Unit(box, "", QStringLiteral("RPM")), 0, 2);
         grid->addWidget(speedRange, 1, 1, 1, 2);
         grid->setColumnMinimumWidth(3, 24);
-        grid->addWidget(wizard::MakeLabel(box, "", level), 0, 4);
+        // The longer name sets the width, so that both groups' edits line up.
+        QLabel* levelLabel = wizard::MakeLabel(box, "", level);
+        levelLabel->setMinimumWidth(
+            levelLabel->fontMetrics().horizontalAdvance(QStringLiteral("PWMMinus")));
+        grid->addWidget(levelLabel, 0, 4);
         grid->addWidget(voltage, 0, 5);
         grid->addWidget(Unit(box, "", QStringLiteral("Vrms")), 0, 6);
         grid->addWidget(voltageRange, 1, 5, 1, 2);
