@@ -26,6 +26,9 @@ bool IsBlank(const QString& text) {
 double CutDecimals(double x, int decimals) {
     const double scale = std::pow(10.0, std::clamp(decimals, 0, 9));
     double scaled = x * scale;
+    // So large that it has no decimals left to cut.
+    if (!std::isfinite(scaled))
+        return x;
     const double step = std::round(scaled);
     if (std::fabs(scaled - step) <= 1e-9 * std::max(1.0, std::fabs(scaled)))
         scaled = step;
