@@ -8,6 +8,8 @@
 #include <QTextDocument>
 
 #include "zktools/forms/nv_window_style.h"
+#include "zktools/gauges/qx_dial.h"
+#include "zktools/guided/progress_dial.h"
 #include "zktools/platform/exception_guard.h"
 #include "zktools/platform/modal_result.h"
 
@@ -20,6 +22,7 @@ namespace {
 // 19-pixel caption.
 constexpr int kClientWidth = 617;
 constexpr int kClientHeight = 353;
+constexpr int kFontPixels = 13;
 
 QFont VerdanaPixels(int pixels, bool bold) {
     QFont font(QStringLiteral("Verdana"));
@@ -58,18 +61,19 @@ void TTroubleshooting::BuildWindow() {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setFixedSize(kClientWidth, kClientHeight);
-    setFont(VerdanaPixels(13, false));
+    setFont(VerdanaPixels(kFontPixels, false));
 
     btnStart = MakeButton(this, "btnStart", QStringLiteral("&Start"), QRect(432, 224, 145, 33),
                           QStringLiteral("Uploads information from the drive and starts the "
                                          "diagnostic procedure"));
     btnStart->setDefault(true);
 
-    QxDial1 = new diagnostics::TProgressStandIn(this);
+    QxDial1 = new zk::gauges::TQxDial(this);
     QxDial1->setObjectName(QStringLiteral("QxDial1"));
     QxDial1->setGeometry(432, 16, 145, 177);
-    QxDial1->setToolTip(QStringLiteral("Shows the percentage of tests completed"));
-    QxDial1->setFocusPolicy(Qt::ClickFocus);
+    diagnostics::SetUpProgressDial(*QxDial1, kFontPixels);
+    QxDial1->SetHint(QStringLiteral("Shows the percentage of tests completed"));
+    QxDial1->SetTabStop(false);
 
     btnCancel = MakeButton(this, "btnCancel", QStringLiteral("Cancel"), QRect(432, 280, 145, 33),
                            QStringLiteral("Cancels the diagnostics and returns to the main "

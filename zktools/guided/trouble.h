@@ -8,13 +8,16 @@
 #include <QString>
 #include <QStringList>
 
-#include "zktools/guided/progress_stand_in.h"
 #include "zktools/model/var_table.h"
 #include "zktools/platform/modal_form.h"
 #include "zktools/platform/one_shot_timer.h"
 
 class QPlainTextEdit;
 class QPushButton;
+
+namespace zk::gauges {
+class TQxDial;
+}
 
 class TTroubleshooting : public zk::platform::ModalForm {
     Q_OBJECT
@@ -39,7 +42,8 @@ public:
 
     // --- Controls, named as their objectName ---
     QPushButton* btnStart = nullptr;
-    diagnostics::TProgressStandIn* QxDial1 = nullptr;
+    // Set through its Value only; no dial event is connected.
+    zk::gauges::TQxDial* QxDial1 = nullptr;
     QPushButton* btnCancel = nullptr;
     QPlainTextEdit* Checklist = nullptr;
     // Arms on Start and fires once, a second later.

@@ -3,6 +3,7 @@
 
 #include <QPlainTextEdit>
 
+#include "zktools/gauges/qx_dial.h"
 #include "zktools/guided/diagnostic_rules.h"
 #include "zktools/model/data_process.h"
 #include "zktools/model/symbol_table.h"

@@ -18,6 +18,7 @@
 #include "tests/platform/platform_fakes.h"
 #include "zkcomm/sim/simulated_drive.h"
 #include "zkcomm/testing.h"
+#include "zktools/gauges/qx_dial.h"
 #include "zktools/guided/trouble.h"
 #include "zktools/model/data_process.h"
 #include "zktools/model/link_lock.h"

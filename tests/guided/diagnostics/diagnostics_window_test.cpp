@@ -154,5 +154,23 @@ TEST_F(DiagnosticsWindow, AMissingRuleParameterIsShownAndLeavesStartDisabled) {
     });
 }
 
+// One digit per percent, and the user cannot turn the progress by keys.
+TEST_F(DiagnosticsWindow, DialCountsInPercentAndIgnoresKeys) {
+    CleanDrive();
+    Show([&] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        EXPECT_EQ(window.QxDial1->Digit(), 0);
+        window.btnStart->click();
+        ASSERT_TRUE(window.Timer1.Fire());
+        EXPECT_EQ(window.QxDial1->Value(), 100.0f);
+        EXPECT_EQ(window.QxDial1->Digit(), 100);
+        window.QxDial1->setFocus();
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Home})
+            QTest::keyClick(window.QxDial1, key);
+        EXPECT_EQ(window.QxDial1->Value(), 100.0f);
+        window.btnCancel->click();
+    });
+}
+
 } // namespace
 } // namespace diagtest
