@@ -68,6 +68,20 @@ TEST(CanvasCopy, StretchDrawScalesByNearestPixel) {
     EXPECT_EQ(Picture(image), "\n.rrbb.\n.rrbb.\n");
 }
 
+// Shrinking by one pixel drops the last source column, as the Windows stretch
+// copy does; the gradients' square work surfaces rely on it.
+TEST(CanvasCopy, StretchDrawShrinksByDroppingTheLastColumn) {
+    TBitmap source(3, 1);
+    source.Canvas().SetPixel(0, 0, clRed);
+    source.Canvas().SetPixel(1, 0, clBlue);
+    source.Canvas().SetPixel(2, 0, clLime);
+    QImage image = WhiteImage(2, 1);
+    TCanvas canvas(&image);
+    canvas.StretchDraw(TRect{0, 0, 2, 1}, source);
+    canvas.Flush();
+    EXPECT_EQ(Picture(image), "\nrb\n");
+}
+
 TEST(CanvasCopy, ReversedEdgesMirrorTheImage) {
     TBitmap source(2, 2);
     source.Canvas().SetPixel(0, 0, clRed);

@@ -121,8 +121,9 @@ public:
     TColor Pixel(int x, int y);
     void SetPixel(int x, int y, TColor color);
 
-    // Bitmap copies through CopyMode. StretchDraw and CopyRect scale by nearest
-    // pixel; a destination with Right < Left or Bottom < Top mirrors the image.
+    // Bitmap copies through CopyMode. StretchDraw and CopyRect give each destination
+    // pixel the source pixel under its leading edge (shrinking drops the last
+    // columns); a destination with Right < Left or Bottom < Top mirrors the image.
     void Draw(int x, int y, TBitmap& bitmap);
     void StretchDraw(const TRect& dest, TBitmap& bitmap);
     void CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect);

@@ -58,9 +58,12 @@ QPainter::CompositionMode QtMode(TCopyMode mode) {
     return QPainter::CompositionMode_Source;
 }
 
-// Source coordinate of destination pixel i of n, for a source span of m pixels.
+// Source coordinate of destination pixel i of n, for a source span of m pixels:
+// the pixel under the destination pixel's leading edge, as the Windows stretch
+// copy picks it. Shrinking by one pixel thus drops the last source column or row,
+// which is the one the gradients' square work surfaces leave unpainted.
 int NearestSource(int i, int n, int m, bool mirrored) {
-    const long long s = (2LL * i + 1) * m / (2LL * n);
+    const long long s = static_cast<long long>(i) * m / n;
     const int source = static_cast<int>(std::clamp<long long>(s, 0, m - 1));
     return mirrored ? m - 1 - source : source;
 }
