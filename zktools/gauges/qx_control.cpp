@@ -40,6 +40,14 @@ void TQxControl::SetCursor(TCursor cursor) {
     setCursor(QxScreenCursors().Cursor(cursor));
 }
 
+void TQxControl::SetHint(const QString& text) {
+    hint_ = text;
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QChar(u'\r'), QChar(u'\n'));
+    setToolTip(shown);
+}
+
 void TQxControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (OnMouseDown)
         OnMouseDown(this, button, shift, x, y);

@@ -49,8 +49,9 @@ public:
     // Shows the cursor of that screen slot over the control.
     void SetCursor(TCursor cursor);
 
-    QString Hint() const { return toolTip(); }
-    void SetHint(const QString& text) { setToolTip(text); }
+    // The hint text as set; its tool tip breaks lines at carriage returns too.
+    const QString& Hint() const { return hint_; }
+    void SetHint(const QString& text);
 
     // The state of a control placed in a designer rather than running.
     bool Designing() const { return designing_; }
@@ -89,6 +90,7 @@ private:
     void Press(QMouseEvent* event, TShiftState extra);
 
     TFont font_;
+    QString hint_;
     TCursor cursor_ = crDefault;
     bool designing_ = false;
     bool leftPressed_ = false;
