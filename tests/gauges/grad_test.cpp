@@ -299,8 +299,10 @@ TEST(QxGradFillBands, BandHeightsAndTruncatedSteps) {
     EXPECT_EQ(Red(im, 0, 150), 127); // 127.5 truncated
     EXPECT_EQ(Red(im, 0, 299), 254);
     // Equal colours: one band covers everything.
-    im = Fill(6, 7, 0x336699, 0x336699, gsVertical1);
-    EXPECT_EQ(CountColor(im, 0x336699, kOffset, kOffset, kOffset + 6, kOffset + 7), 42);
+    for (const TGradientStyle style : {gsHorizontal1, gsVertical1}) {
+        im = Fill(6, 7, 0x336699, 0x336699, style);
+        EXPECT_EQ(CountColor(im, 0x336699, kOffset, kOffset, kOffset + 6, kOffset + 7), 42);
+    }
 }
 
 TEST(QxGradFillSmall, TinyAndEmptyRectsDoNotFailAndStayInside) {
