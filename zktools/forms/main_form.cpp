@@ -116,10 +116,6 @@ void TMainForm::BuildWindow() {
 
     ConnectHandlers();
 
-    // The diagnostics window is not part of the tool yet.
-    btnDiagnostics->setEnabled(false);
-    mnuDiagnostics->setEnabled(false);
-
     setFixedSize(sizeHint());
 }
 
@@ -175,6 +171,8 @@ void TMainForm::ConnectHandlers() {
     bind(mnuOnline, &QAction::triggered, &TMainForm::mnuOnlineClick);
     bind(btnConfigurationWizards, &QPushButton::clicked, &TMainForm::btnConfigurationWizardsClick);
     bind(mnuConfiguration, &QAction::triggered, &TMainForm::mnuConfigurationClick);
+    bind(btnDiagnostics, &QPushButton::clicked, &TMainForm::btnDiagnosticsClick);
+    bind(mnuDiagnostics, &QAction::triggered, &TMainForm::mnuDiagnosticsClick);
     bind(mnuContents, &QAction::triggered, &TMainForm::mnuContentsClick);
     bind(mnuTopicSearch, &QAction::triggered, &TMainForm::mnuTopicSearchClick);
     bind(mnuAbout, &QAction::triggered, &TMainForm::mnuAboutClick);

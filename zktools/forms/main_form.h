@@ -70,6 +70,8 @@ public:
     // The configuration wizard: its first page, with the NV editor's result reset.
     void btnConfigurationWizardsClick();
     void mnuConfigurationClick() { btnConfigurationWizardsClick(); }
+    void btnDiagnosticsClick();
+    void mnuDiagnosticsClick() { btnDiagnosticsClick(); }
     void mnuContentsClick();
     void mnuTopicSearchClick();
     void mnuAboutClick();

@@ -10,6 +10,7 @@
 #include "zktools/forms/online_form.h"
 #include "zktools/forms/windows.h"
 #include "zktools/guided/motordata_dlg.h"
+#include "zktools/guided/trouble.h"
 #include "zktools/platform/exception_guard.h"
 
 void TMainForm::btnEditClick() {
@@ -29,6 +30,11 @@ void TMainForm::btnConfigurationWizardsClick() {
         EditForm->SetModalResult(zk::platform::kModalNone);
     if (MotordataDlg != nullptr)
         MotordataDlg->ShowModal();
+}
+
+void TMainForm::btnDiagnosticsClick() {
+    if (Troubleshooting != nullptr)
+        Troubleshooting->ShowModal();
 }
 
 void TMainForm::mnuAboutClick() {

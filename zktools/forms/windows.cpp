@@ -11,6 +11,7 @@
 #include "zktools/guided/motordata_dlg.h"
 #include "zktools/guided/pwmi_dlg.h"
 #include "zktools/guided/pwmv_dlg.h"
+#include "zktools/guided/trouble.h"
 
 TMainForm* MainForm = nullptr;
 TValEditdlg* ValEditdlg = nullptr;
@@ -18,6 +19,7 @@ TValBooldlg* ValBooldlg = nullptr;
 TValCmbdlg* ValCmbdlg = nullptr;
 TEditForm* EditForm = nullptr;
 TOnlineForm* OnlineForm = nullptr;
+TTroubleshooting* Troubleshooting = nullptr;
 TAbout* About = nullptr;
 TMotordataDlg* MotordataDlg = nullptr;
 TControlDlg* ControlDlg = nullptr;
@@ -41,7 +43,7 @@ void CreateWindows() {
     ValCmbdlg = new TValCmbdlg();
     EditForm = new TEditForm();
     OnlineForm = new TOnlineForm();
-    // Troubleshooting: the diagnostics window joins here.
+    Troubleshooting = new TTroubleshooting();
     About = new TAbout();
     MotordataDlg = new TMotordataDlg();
     ControlDlg = new TControlDlg();
@@ -59,7 +61,7 @@ void DestroyWindows() {
     Destroy(ControlDlg);
     Destroy(MotordataDlg);
     Destroy(About);
-    // Troubleshooting goes here.
+    Destroy(Troubleshooting);
     Destroy(OnlineForm);
     Destroy(EditForm);
     Destroy(ValCmbdlg);

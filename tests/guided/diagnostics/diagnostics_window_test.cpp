@@ -3,6 +3,11 @@
 // is shown while the window stays open.
 #include "tests/guided/diagnostics/diagnostics_fixture.h"
 
+#include "zktools/forms/main_form.h"
+#include "zktools/forms/windows.h"
+
+#include <QAction>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstring>
@@ -170,6 +175,28 @@ TEST_F(DiagnosticsWindow, DialCountsInPercentAndIgnoresKeys) {
         EXPECT_EQ(window.QxDial1->Value(), 100.0f);
         window.btnCancel->click();
     });
+}
+
+// The main window's button and menu item both show the window modally.
+TEST_F(DiagnosticsWindow, MainWindowOpensItFromButtonAndMenu) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    TMainForm main(QStringList{}, folder.path());
+    Troubleshooting = &window;
+    EXPECT_TRUE(main.btnDiagnostics->isEnabled());
+    EXPECT_TRUE(main.mnuDiagnostics->isEnabled());
+    int runs = 0;
+    zk::platform::SetModalStartHook([&](zk::platform::ModalForm& form) {
+        EXPECT_EQ(&form, &window);
+        ++runs;
+        ExpectIdle();
+        form.SetModalResult(zk::platform::kModalCancel);
+    });
+    main.btnDiagnostics->click();
+    main.mnuDiagnostics->trigger();
+    zk::platform::SetModalStartHook({});
+    Troubleshooting = nullptr;
+    EXPECT_EQ(runs, 2);
 }
 
 } // namespace
