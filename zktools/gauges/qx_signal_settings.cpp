@@ -1,7 +1,7 @@
 #include "zktools/gauges/qx_signal_settings.h"
 
-#include <QFont>
-#include <QFontMetrics>
+#include "zktools/gauges/qx_canvas.h"
+#include "zktools/gauges/qx_math.h"
 
 #include <cfloat>
 #include <climits>
@@ -13,19 +13,6 @@ namespace zk::gauges {
 namespace {
 
 constexpr float kZeroEnd = 0.0001f;
-
-// Nearest integer with halves to the even neighbour (the default rounding
-// mode), limited to the int range; NaN gives 0.
-int RoundHalfEven(long double x) {
-    if (std::isnan(x))
-        return 0;
-    const long double r = std::nearbyint(x);
-    if (r >= static_cast<long double>(INT_MAX))
-        return INT_MAX;
-    if (r <= static_cast<long double>(INT_MIN))
-        return INT_MIN;
-    return static_cast<int>(r);
-}
 
 // Single precision as the fields hold it; false when x has no finite single value.
 bool ToSingle(long double x, float& out) {
@@ -147,7 +134,7 @@ void TSignalSettings::Change() {
 }
 
 int TSignalSettings::GetPPT(float value) const {
-    return RoundHalfEven((static_cast<long double>(value) - valueFrom_) * PPTFactor);
+    return QxRound((static_cast<long double>(value) - valueFrom_) * PPTFactor);
 }
 
 QString TSignalSettings::QxGetValueFormat(const QString& format) {
@@ -156,12 +143,10 @@ QString TSignalSettings::QxGetValueFormat(const QString& format) {
         return format;
     const QString first = format.left(separator);
     const QString rest = format.mid(separator + 1);
-    // Not the control's font: one fixed font for both parts, the default font
-    // of a fresh canvas.
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    const QFontMetrics metrics(font);
-    return metrics.horizontalAdvance(first) > metrics.horizontalAdvance(rest) ? first : rest;
+    // Not the control's font: the default font of a fresh canvas, for both parts.
+    TBitmap measure(1, 1);
+    TCanvas& canvas = measure.Canvas();
+    return canvas.TextWidth(first) > canvas.TextWidth(rest) ? first : rest;
 }
 
 TChSettings::TChSettings() {
@@ -187,8 +172,8 @@ void TChSettings::SetDigit(int digit) {
 void TChSettings::SetValue(float value) {
     if (!std::isfinite(value))
         return;
-    digit_ = RoundHalfEven((static_cast<long double>(value) - ValueFrom()) * DigitsPerValue +
-                           DigitalFrom());
+    digit_ =
+        QxRound((static_cast<long double>(value) - ValueFrom()) * DigitsPerValue + DigitalFrom());
     value_ = value;
     GetAbsDigit();
     ValueChange();
