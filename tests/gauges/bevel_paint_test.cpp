@@ -30,6 +30,19 @@ const Legend kRingLegend = {{kBackground, '.'}, {kHigh1, 'A'},   {kHigh2, 'B'},
                             {kShadow1, 's'},    {kShadow2, 't'}, {clWhite, 'W'},
                             {clBlack, '#'},     {clRed, 'r'},    {clSilver, 'c'}};
 
+// Two raised rings on (1, 1, 9, 9) filled red: the top-right and bottom-left
+// corners take the bottom colour.
+const std::string kRaisedRings = ".........."
+                                 "\n.AAAAAAAs."
+                                 "\n.ABBBBBts."
+                                 "\n.ABrrrrts."
+                                 "\n.ABrrrrts."
+                                 "\n.ABrrrrts."
+                                 "\n.ABrrrrts."
+                                 "\n.Atttttts."
+                                 "\n.ssssssss."
+                                 "\n..........\n";
+
 class BevelPaint : public ::testing::Test {
 protected:
     QImage image = FilledImage(10, 10, kBackground);
@@ -54,16 +67,7 @@ TEST_F(BevelPaint, RaisedRingsGradeFromTheOutsideInWithBottomColouredCorners) {
     TRect r{1, 1, 9, 9};
     bevel.PaintGradBevel(canvas, r, true, true, clRed);
     EXPECT_EQ(r, (TRect{3, 3, 7, 7}));
-    EXPECT_EQ(Map(Done(), kRingLegend), ".........."
-                                        "\n.AAAAAAAs."
-                                        "\n.ABBBBBts."
-                                        "\n.ABrrrrts."
-                                        "\n.ABrrrrts."
-                                        "\n.ABrrrrts."
-                                        "\n.ABrrrrts."
-                                        "\n.Atttttts."
-                                        "\n.ssssssss."
-                                        "\n..........\n");
+    EXPECT_EQ(Map(Done(), kRingLegend), kRaisedRings);
 }
 
 TEST_F(BevelPaint, LoweredRingsSwapSidesAndEndOnTheFromColours) {
@@ -85,7 +89,7 @@ TEST_F(BevelPaint, LoweredRingsSwapSidesAndEndOnTheFromColours) {
         << "the unfilled inside keeps the background";
 }
 
-TEST_F(BevelPaint, EdgeShadowSteps) {
+TEST_F(BevelPaint, ShadowFromBlackToGreyInTwoSteps) {
     // From black to grey over two raised rings: 0x404040 outside, 0x808080 inside.
     TQxSBevel bevel;
     bevel.SetColorShadowFrom(0x000000);
@@ -107,17 +111,7 @@ TEST_F(BevelPaint, ButtonBevelPaintsTheSameRingsFromItsOwnColours) {
     TRect r{1, 1, 9, 9};
     button.PaintBevel(canvas, r, true, true, clRed);
     EXPECT_EQ(r, (TRect{3, 3, 7, 7}));
-    const std::string raised = Map(Done(), kRingLegend);
-
-    QImage reference = FilledImage(10, 10, kBackground);
-    {
-        TCanvas c(&reference);
-        TQxSBevel bevel;
-        GradedColours(bevel);
-        TRect rr{1, 1, 9, 9};
-        bevel.PaintGradBevel(c, rr, true, true, clRed);
-    }
-    EXPECT_EQ(raised, Map(reference, kRingLegend));
+    EXPECT_EQ(Map(Done(), kRingLegend), kRaisedRings);
 }
 
 TEST_F(BevelPaint, ButtonBevelDefaultsAndWidthZero) {
