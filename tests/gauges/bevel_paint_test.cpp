@@ -297,6 +297,21 @@ TEST_F(RoundBevelPaint, SurfaceGradientFaceWithItsInnerLine) {
     EXPECT_NE(PixelOf(im, 6, 6), clYellow);    // the ring stays around the face
 }
 
+TEST_F(RoundBevelPaint, WideRectGetsTheSquareImageSqueezedAndAnEllipticClip) {
+    TRect r{2, 2, 22, 12};
+    bevel.PaintRoundBevel(canvas, r, 0, 0);
+    EXPECT_EQ(r, (TRect{6, 6, 18, 8}));
+    const QImage& im = Done();
+    const TRect box = PaintedBox(im, kBackground);
+    EXPECT_GE(box.Left, 2);
+    EXPECT_GE(box.Top, 2);
+    EXPECT_LE(box.Right, 22);
+    EXPECT_LE(box.Bottom, 12);
+    EXPECT_EQ(PixelOf(im, 12, 7), clRed);
+    EXPECT_EQ(PixelOf(im, 2, 2), kBackground);
+    EXPECT_EQ(PixelOf(im, 21, 11), kBackground);
+}
+
 struct NoDrawCase {
     const char* name;
     TRect rect;
