@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QWidget>
 
 #include <string>
 #include <vector>
@@ -267,6 +268,25 @@ TEST(DialTest, TheDotShowsFocusAndEnabledAtOnce) {
     EXPECT_EQ(dot(), clGray);
     d.setEnabled(true);
     EXPECT_EQ(dot(), d.ColorNonFocus());
+}
+
+TEST(DialTest, OnAWindowEachNewValueReachesTheScreenAtTheNextPaint) {
+    QWidget window;
+    window.resize(300, 220);
+    auto* d = new TQxDial(&window);
+    d->setGeometry(100, 16, 145, 177);
+    d->SignalSettings().SetDigitalTo(100);
+    d->SetTabStop(false);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (float v : {0.0f, 10.0f, 55.0f, 100.0f}) {
+        SCOPED_TRACE(v);
+        d->SetValue(v);
+        const QImage shown = window.grab().toImage();
+        const TPoint dot = OnControl(*d, d->DotPos());
+        EXPECT_EQ(FromQColor(QColor(shown.pixel(100 + dot.X, 16 + dot.Y))), d->ColorNonFocus());
+        EXPECT_EQ(d->DotPos(), QxRotate(d->DotStart(), d->KnobCenter(), 2.7f * v, true));
+    }
 }
 
 } // namespace
