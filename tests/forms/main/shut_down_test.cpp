@@ -30,15 +30,20 @@ void PrintTo(const ShutDownCase& c, std::ostream* out) {
 }
 
 // Exit before the on-line editor was ever opened ends at once; a running thread
-// is woken from its pause by the stop.
+// is woken from its pause by the stop. The pause is made a minute long, so a stop
+// that waited for it could not pass under any load.
+constexpr std::chrono::milliseconds kLongPause = 60s;
+constexpr std::chrono::milliseconds kWellWithinThePause = 10s;
+
 const ShutDownCase kShutDownCases[] = {
-    {"ExitWithANeverStartedThread", Thread::NeverStarted, Ending::Exit, 300ms},
-    {"ExitWithAnIdleThread", Thread::Idle, Ending::Exit, 1000ms},
-    {"ExitWhilePolling", Thread::Polling, Ending::Exit, 1500ms},
-    {"CloseBoxWithANeverStartedThread", Thread::NeverStarted, Ending::CloseBox, 300ms},
-    {"CloseBoxWithAnIdleThread", Thread::Idle, Ending::CloseBox, 1000ms},
-    {"CloseBoxWhilePolling", Thread::Polling, Ending::CloseBox, 1500ms},
-    {"DestructionWhilePolling", Thread::Polling, Ending::Destruction, 1500ms},
+    {"ExitWithANeverStartedThread", Thread::NeverStarted, Ending::Exit, kWellWithinThePause},
+    {"ExitWithAnIdleThread", Thread::Idle, Ending::Exit, kWellWithinThePause},
+    {"ExitWhilePolling", Thread::Polling, Ending::Exit, kWellWithinThePause},
+    {"CloseBoxWithANeverStartedThread", Thread::NeverStarted, Ending::CloseBox,
+     kWellWithinThePause},
+    {"CloseBoxWithAnIdleThread", Thread::Idle, Ending::CloseBox, kWellWithinThePause},
+    {"CloseBoxWhilePolling", Thread::Polling, Ending::CloseBox, kWellWithinThePause},
+    {"DestructionWhilePolling", Thread::Polling, Ending::Destruction, kWellWithinThePause},
 };
 
 class ShutDown : public MainFormFixture, public ::testing::WithParamInterface<ShutDownCase> {};
@@ -51,6 +56,7 @@ TEST_P(ShutDown, StopsTheStatusThreadBeforeTheWindowGoes) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     ASSERT_TRUE(main.StatusThread);
     EXPECT_FALSE(main.StatusThread->Started()) << "created suspended";
+    main.StatusThread->SetPause(kLongPause);
 
     if (c.thread == Thread::Polling) {
         // Queued to the GUI thread, as the on-line editor receives it.
