@@ -338,32 +338,6 @@ void TCanvas::SetPixel(int x, int y, TColor color) {
     image_->setPixel(x, y, ToQColor(color).rgb());
 }
 
-TRect TCanvas::ClipRect() const {
-    if (clip_)
-        return FromQRect(clip_->boundingRect());
-    return TRect{0, 0, SurfaceWidth(), SurfaceHeight()};
-}
-
-void TCanvas::SelectClipRect(const TRect& r) {
-    SelectClipRegion(QRegion(ToQRect(r)));
-}
-
-void TCanvas::SelectClipEllipse(const TRect& r) {
-    SelectClipRegion(QRegion(ToQRect(r), QRegion::Ellipse));
-}
-
-void TCanvas::SelectClipRegion(const QRegion& region) {
-    clip_ = std::make_unique<QRegion>(region);
-    if (own_)
-        own_->setClipRegion(*clip_);
-}
-
-void TCanvas::RemoveClip() {
-    clip_.reset();
-    if (own_)
-        own_->setClipping(false);
-}
-
 void Frame3D(TCanvas& canvas, TRect& r, TColor topColor, TColor bottomColor, int width) {
     canvas.Pen.Width = 1;
     const TColor oldBrush = canvas.Brush.Color;

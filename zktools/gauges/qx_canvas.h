@@ -164,6 +164,12 @@ private:
     TPoint penPos_;
 };
 
+// The region of the ellipse inscribed in r (edges in either order), as Windows
+// makes it: the pixels whose centres lie inside the ellipse, rows and columns
+// mirrored around its centre, within Left..Right-1 and Top..Bottom-1 and reaching
+// all four edges (the rows and columns through the centre run edge to edge).
+QRegion EllipticRegion(const TRect& r);
+
 // The one-pixel three-dimensional frame, width times: left and top edges in
 // topColor, right and bottom in bottomColor (the top-right and bottom-left corner
 // pixels take bottomColor); r shrinks by one pixel on every side per ring.
