@@ -1,5 +1,6 @@
 // Bevel painting on small images: the graded rings of both bevel classes, the
 // filled rectangular bevel with its lines and surface, and the round bevel.
+#include "tests/gauges/canvas_test_support.h"
 #include "tests/gauges/gauge_pixel_map.h"
 #include "zktools/gauges/qx_bevel.h"
 #include "zktools/gauges/qx_button_bevel.h"
@@ -360,6 +361,56 @@ TEST_F(RoundBevelPaint, ClipInForceOnEntryIsBackAfterwards) {
         if (c.clipped) {
             EXPECT_EQ(canvas.ClipRect(), (TRect{1, 1, 20, 23}));
         }
+    }
+}
+
+// Round bevels one after another, each clipped to its ellipse and followed by
+// unclipped drawing, keep their corners and show their outer line on all four sides, the
+// same on an image, through a painter on an image and in a widget's paint event.
+TEST(RoundBevelsInARow, EachKeepsItsCornersAndOuterLineOnEverySurface) {
+    constexpr int kSide = 20;
+    const int lefts[] = {2, 26, 50};
+    const auto paint = [&](TCanvas& canvas) {
+        for (const int left : lefts) {
+            TQxSBevel bevel;
+            bevel.RoundBevel = true;
+            bevel.SetColorShadowFrom(clWhite);
+            bevel.SetColorShadowTo(clBlack);
+            bevel.SetColor(clRed);
+            bevel.SetWidth(3);
+            bevel.SetBevelLine(blBoth);
+            bevel.SetPenColor(clLime);
+            bevel.SurfaceGrad().SetVisible(left == 26); // both clip paths
+            TRect r{left, 2, left + kSide, 2 + kSide};
+            bevel.PaintRoundBevel(canvas, r, 0, 0);
+            // A caption's worth of unclipped drawing before the next bevel.
+            canvas.Brush.Style = bsSolid;
+            canvas.Brush.Color = clSilver;
+            canvas.FillRect(TRect{left, 23, left + kSide, 24});
+        }
+    };
+    using testing::Surface;
+    const QImage expected = testing::PaintOn(Surface::OwnImage, 74, 25, paint, kBackground);
+    for (const Surface surface :
+         {Surface::OwnImage, Surface::ImagePainter, Surface::WidgetPainter}) {
+        SCOPED_TRACE(testing::SurfaceName(surface));
+        const QImage im = testing::PaintOn(surface, 74, 25, paint, kBackground);
+        const std::string picture = Map(im, kRingLegend);
+        for (const int left : lefts) {
+            SCOPED_TRACE(left);
+            const int right = left + kSide - 1;
+            const int middle = left + kSide / 2;
+            for (const TPoint corner :
+                 {TPoint{left, 2}, TPoint{right, 2}, TPoint{left, 21}, TPoint{right, 21}})
+                EXPECT_EQ(PixelOf(im, corner.X, corner.Y), kBackground)
+                    << corner.X << "," << corner.Y << picture;
+            for (const TPoint line :
+                 {TPoint{left, 12}, TPoint{right, 12}, TPoint{middle, 2}, TPoint{middle, 21}})
+                EXPECT_EQ(PixelOf(im, line.X, line.Y), clLime)
+                    << line.X << "," << line.Y << picture;
+            EXPECT_EQ(PixelOf(im, middle, 23), clSilver) << picture;
+        }
+        EXPECT_EQ(picture, Map(expected, kRingLegend));
     }
 }
 

@@ -1,15 +1,19 @@
 // Picture of the bevels, LEDs and bars for people: rectangular bevels in their
 // styles, round bevels, the six LED shapes on and off, and bars of every kind in
-// both orientations with their value texts, written as one PNG.
-//   bevel_screens [file.png]
+// both orientations with their value texts, written as one PNG; with a second
+// file name also the same picture painted in a widget's paint event and taken
+// with grab(), at twice the size for viewing.
+//   bevel_screens [file.png [widget_grab.png]]
 #include "zktools/gauges/qx_bar_settings.h"
 #include "zktools/gauges/qx_bevel.h"
 #include "zktools/gauges/qx_button_bevel.h"
 #include "zktools/gauges/qx_canvas.h"
 #include "zktools/gauges/qx_led.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
+#include <QPainter>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -140,25 +144,57 @@ void Bars(TCanvas& canvas) {
     Caption(canvas, 345, 250, QStringLiteral("square: vertical"));
 }
 
+constexpr int kWidth = 530;
+constexpr int kHeight = 330;
+
+void All(TCanvas& canvas) {
+    RectBevels(canvas);
+    RoundBevels(canvas);
+    Leds(canvas);
+    Bars(canvas);
+}
+
+// The same drawing through a widget's painter, as the graphic controls paint.
+class Sheet : public QWidget {
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        TCanvas canvas(&painter);
+        canvas.Brush.Color = kFace;
+        canvas.FillRect(TRect{0, 0, kWidth, kHeight});
+        All(canvas);
+    }
+};
+
+bool Save(const QImage& image, const QString& path) {
+    if (!image.save(path)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     const QString path =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("bevel_screens.png");
-    QImage image(530, 330, QImage::Format_RGB32);
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
     image.fill(ToQColor(kFace));
     {
         TCanvas canvas(&image);
-        RectBevels(canvas);
-        RoundBevels(canvas);
-        Leds(canvas);
-        Bars(canvas);
+        All(canvas);
     }
-    if (!image.save(path)) {
-        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    if (!Save(image, path))
         return 1;
+    if (argc > 2) {
+        Sheet sheet;
+        sheet.resize(kWidth, kHeight);
+        const QImage grabbed = sheet.grab().toImage();
+        if (!Save(grabbed.scaled(grabbed.size() * 2), QString::fromLocal8Bit(argv[2])))
+            return 1;
     }
-    std::printf("%s\n", qPrintable(path));
     return 0;
 }

@@ -1,7 +1,6 @@
-// Clip regions: the elliptic region pixel by pixel.
+// Clip regions: the elliptic region pixel by pixel, and clips that must take
+// effect on every kind of surface, also after a step drawn without a clip.
 #include "tests/gauges/canvas_test_support.h"
-
-#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -15,7 +14,10 @@ namespace zk::gauges {
 namespace {
 
 using testing::At;
+using testing::CountColor;
+using testing::PaintOn;
 using testing::Picture;
+using testing::Surface;
 using testing::WhiteImage;
 
 // The region as text, one row per line, '#' inside, over columns and rows 0..w-1.
@@ -189,6 +191,103 @@ TEST(EllipticRegion, ReversedEdgesGiveTheSameRegionEmptyRectsNoneHugeOnesStayIns
             << huge.Left << "," << huge.Top << "," << huge.Right << "," << huge.Bottom;
     }
 }
+
+// A clip as the gauges select it: a rect, an ellipse, or a region of our own (an
+// ellipse with a hole).
+struct Clip {
+    enum Kind { Rect, Ellipse, Holed } kind;
+    TRect rect;
+
+    QRegion Region() const {
+        switch (kind) {
+        case Rect:
+            return QRegion(ToQRect(rect));
+        case Ellipse:
+            return EllipticRegion(rect);
+        case Holed:
+            break;
+        }
+        const QRect box = ToQRect(rect);
+        return EllipticRegion(rect) - QRegion(box.center().x() - 1, box.center().y() - 1, 3, 3);
+    }
+    void SelectOn(TCanvas& canvas) const {
+        switch (kind) {
+        case Rect:
+            canvas.SelectClipRect(rect);
+            return;
+        case Ellipse:
+            canvas.SelectClipEllipse(rect);
+            return;
+        case Holed:
+            canvas.SelectClipRegion(Region());
+            return;
+        }
+    }
+};
+
+class ClipAfterUnclippedStep : public ::testing::TestWithParam<Surface> {};
+
+// A clip, a step without one, then another clip: the last clip alone decides
+// what the last fill paints, and the unclipped step reaches the whole surface.
+TEST_P(ClipAfterUnclippedStep, TheLaterClipTakesEffect) {
+    constexpr int kW = 30;
+    constexpr int kH = 26;
+    const Clip ellipseA{Clip::Ellipse, {1, 1, 12, 12}};
+    const Clip rectA{Clip::Rect, {2, 2, 9, 9}};
+    const Clip ellipseB{Clip::Ellipse, {14, 10, 29, 25}};
+    const Clip rectB{Clip::Rect, {16, 3, 24, 9}};
+    const Clip holedB{Clip::Holed, {14, 10, 29, 25}};
+    struct Case {
+        const char* name;
+        Clip first;
+        Clip last;
+    };
+    const Case cases[] = {
+        {"ellipse, none, ellipse", ellipseA, ellipseB},
+        {"rect, none, ellipse", rectA, ellipseB},
+        {"ellipse, none, rect", ellipseA, rectB},
+        {"ellipse, none, own region", ellipseA, holedB},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QImage image = PaintOn(GetParam(), kW, kH, [&](TCanvas& canvas) {
+            canvas.Brush.Color = clRed;
+            c.first.SelectOn(canvas);
+            canvas.FillRect(TRect{0, 0, 13, 13});
+            canvas.RemoveClip();
+            canvas.Brush.Color = clLime;
+            canvas.FillRect(TRect{0, kH - 1, kW, kH}); // the unclipped step: the last row
+            c.last.SelectOn(canvas);
+            canvas.Brush.Color = clBlue;
+            canvas.FillRect(TRect{0, 0, kW, kH - 1});
+        });
+        ASSERT_EQ(image.size(), QSize(kW, kH));
+        EXPECT_EQ(CountColor(image, clLime, 0, kH - 1, kW, kH), kW) << Picture(image);
+        EXPECT_EQ(Differences(image, clBlue, c.last.Region(), QRect(0, 0, kW, kH - 1)), "");
+    }
+}
+
+// After the last clip is removed a fill reaches every pixel again.
+TEST_P(ClipAfterUnclippedStep, RemovingTheClipFreesTheWholeSurface) {
+    const QImage image = PaintOn(GetParam(), 12, 10, [](TCanvas& canvas) {
+        canvas.SelectClipEllipse(TRect{1, 1, 8, 8});
+        canvas.Brush.Color = clRed;
+        canvas.FillRect(TRect{0, 0, 12, 10});
+        canvas.RemoveClip();
+        canvas.SelectClipEllipse(TRect{3, 2, 11, 9});
+        canvas.RemoveClip();
+        canvas.Brush.Color = clBlue;
+        canvas.FillRect(TRect{0, 0, 12, 10});
+    });
+    EXPECT_EQ(CountColor(image, clBlue, 0, 0, 12, 10), 120) << Picture(image);
+}
+
+INSTANTIATE_TEST_SUITE_P(Surfaces, ClipAfterUnclippedStep,
+                         ::testing::Values(Surface::OwnImage, Surface::ImagePainter,
+                                           Surface::WidgetPainter),
+                         [](const ::testing::TestParamInfo<Surface>& param) {
+                             return testing::SurfaceName(param.param);
+                         });
 
 } // namespace
 } // namespace zk::gauges

@@ -1,5 +1,5 @@
-// Small helpers for pixel tests: a white RGB32 image, its pixels as colours and a
-// picture of a region for failure messages.
+// Small helpers for pixel tests: a white RGB32 image, its pixels as colours, a
+// picture of a region for failure messages, and the surfaces a canvas draws on.
 #ifndef TESTS_GAUGES_CANVAS_TEST_SUPPORT_H
 #define TESTS_GAUGES_CANVAS_TEST_SUPPORT_H
 
@@ -7,8 +7,13 @@
 #include "zktools/gauges/qx_types.h"
 
 #include <QImage>
+#include <QPainter>
+#include <QWidget>
 
+#include <functional>
+#include <ostream>
 #include <string>
+#include <utility>
 
 namespace zk::gauges::testing {
 
@@ -71,6 +76,75 @@ inline int CountColor(const QImage& image, TColor color, int x0, int y0, int x1,
             if (At(image, x, y) == color)
                 ++n;
     return n;
+}
+
+// Surfaces a canvas draws on: its own image, someone else's painter on an image,
+// and a widget's painter in its paint event (taken with grab()).
+enum class Surface { OwnImage, ImagePainter, WidgetPainter };
+
+inline void PrintTo(Surface s, std::ostream* os) {
+    *os << (s == Surface::OwnImage       ? "own image"
+            : s == Surface::ImagePainter ? "image painter"
+                                         : "widget painter");
+}
+
+inline std::string SurfaceName(Surface s) {
+    switch (s) {
+    case Surface::OwnImage:
+        return "OwnImage";
+    case Surface::ImagePainter:
+        return "ImagePainter";
+    case Surface::WidgetPainter:
+        return "WidgetPainter";
+    }
+    return "Unknown";
+}
+
+class PaintedWidget : public QWidget {
+public:
+    explicit PaintedWidget(std::function<void(TCanvas&)> paint) : paint_(std::move(paint)) {}
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        TCanvas canvas(&painter);
+        paint_(canvas);
+    }
+
+private:
+    std::function<void(TCanvas&)> paint_;
+};
+
+// A w x h picture in `background` with `paint` drawn on it through the surface.
+inline QImage PaintOn(Surface surface, int w, int h, const std::function<void(TCanvas&)>& paint,
+                      TColor background = clWhite) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(ToQColor(background));
+    switch (surface) {
+    case Surface::OwnImage: {
+        TCanvas canvas(&image);
+        paint(canvas);
+        break;
+    }
+    case Surface::ImagePainter: {
+        QPainter painter(&image);
+        TCanvas canvas(&painter);
+        paint(canvas);
+        break;
+    }
+    case Surface::WidgetPainter: {
+        PaintedWidget widget([&](TCanvas& canvas) {
+            canvas.Brush.Style = bsSolid;
+            canvas.Brush.Color = background;
+            canvas.FillRect(TRect{0, 0, w, h});
+            paint(canvas);
+        });
+        widget.resize(w, h);
+        image = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        break;
+    }
+    }
+    return image;
 }
 
 } // namespace zk::gauges::testing

@@ -67,10 +67,7 @@ QPainter* TCanvas::Begin() {
             return nullptr;
         external_->setRenderHint(QPainter::Antialiasing, false);
         external_->setCompositionMode(QPainter::CompositionMode_SourceOver);
-        if (clip_)
-            external_->setClipRegion(*clip_);
-        else
-            external_->setClipping(false);
+        ApplyClip(*external_);
         return external_;
     }
     if (image_ == nullptr || image_->isNull())
@@ -82,8 +79,7 @@ QPainter* TCanvas::Begin() {
             return nullptr;
         }
         own_->setRenderHint(QPainter::Antialiasing, false);
-        if (clip_)
-            own_->setClipRegion(*clip_);
+        ApplyClip(*own_);
     }
     return own_.get();
 }

@@ -149,6 +149,8 @@ public:
 
 private:
     QPainter* Begin();
+    // Puts the canvas's clip on the painter, replacing whatever it had.
+    void ApplyClip(QPainter& p) const;
     void ApplyPen(QPainter& p) const;
     void ApplyBrush(QPainter& p) const;
     bool PenVisible() const;

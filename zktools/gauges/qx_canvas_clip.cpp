@@ -1,5 +1,10 @@
 // Clip regions, and the elliptic region built pixel by pixel (Qt's own
 // QRegion::Ellipse is a polygon, shifted by half a pixel and lopsided).
+// The canvas keeps its clip itself and puts it on the painter with
+// Qt::ReplaceClip before drawing; "no clip" is a clip to the whole surface. The
+// painter's clipping is never switched off: in Qt 6.4 a non-rectangular
+// setClipRegion() after setClipping(false) is stored but does not clip, and
+// setClipping(true) does not bring it back.
 #include "zktools/gauges/qx_canvas.h"
 
 #include <QPainter>
@@ -76,6 +81,13 @@ QRegion EllipticRegion(const TRect& r) {
     return region;
 }
 
+void TCanvas::ApplyClip(QPainter& p) const {
+    if (clip_)
+        p.setClipRegion(*clip_, Qt::ReplaceClip);
+    else
+        p.setClipRect(QRect(0, 0, SurfaceWidth(), SurfaceHeight()), Qt::ReplaceClip);
+}
+
 TRect TCanvas::ClipRect() const {
     if (clip_)
         return FromQRect(clip_->boundingRect());
@@ -93,13 +105,13 @@ void TCanvas::SelectClipEllipse(const TRect& r) {
 void TCanvas::SelectClipRegion(const QRegion& region) {
     clip_ = std::make_unique<QRegion>(region);
     if (own_)
-        own_->setClipRegion(*clip_);
+        ApplyClip(*own_);
 }
 
 void TCanvas::RemoveClip() {
     clip_.reset();
     if (own_)
-        own_->setClipping(false);
+        ApplyClip(*own_);
 }
 
 } // namespace zk::gauges
