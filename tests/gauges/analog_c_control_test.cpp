@@ -384,6 +384,39 @@ TEST_F(AnalogCControlMouse, OnlyALeftPressInsideTheSlideAreaStartsASlideButEvery
     }
 }
 
+struct FocusOrderCase {
+    const char* name;
+    Qt::MouseButton button;
+    bool tabStop;
+};
+
+// A click as the window system delivers it: OnMouseDown comes first, then the
+// control takes the focus itself (OnEnter and the marker's redraw).
+TEST_F(AnalogCControlMouse, APressIsReportedBeforeTheControlTakesTheFocus) {
+    const std::vector<FocusOrderCase> cases = {
+        {"left, tab stop", Qt::LeftButton, true},
+        {"right, tab stop", Qt::RightButton, true},
+        {"left, no tab stop", Qt::LeftButton, false},
+        {"right, no tab stop", Qt::RightButton, false},
+    };
+    for (const FocusOrderCase& k : cases) {
+        SCOPED_TRACE(k.name);
+        c.SetTabStop(k.tabStop);
+        c.clearFocus();
+        std::vector<std::string> log;
+        c.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) {
+            log.push_back(c.hasFocus() ? "down, focused" : "down");
+        };
+        c.OnEnter = [&](TObject*) {
+            log.push_back("enter");
+        };
+        QTest::mousePress(&c, k.button, Qt::NoModifier, QPoint(80, 80));
+        QTest::mouseRelease(&c, k.button, Qt::NoModifier, QPoint(80, 80));
+        EXPECT_EQ(log, (std::vector<std::string>{"down", "enter"}));
+        EXPECT_TRUE(c.hasFocus());
+    }
+}
+
 TEST_F(AnalogCControlMouse, ASlideFiresForEveryDigitAndValueChangedOnceAtTheLeftRelease) {
     Press(c, {20, 30});
     Move(c, {25, 31}, Qt::LeftButton);

@@ -253,6 +253,29 @@ TEST(DialTest, AHiddenDialMovesWithoutDrawingAndShowsThePositionAtTheNextPaint) 
     EXPECT_EQ(d.DotPos(), QxRotate(d.DotStart(), d.KnobCenter(), 216, true));
 }
 
+// The diagnostics window sets its dial back to 0 while the window is closed;
+// showing the window again must show that position, not the last one drawn.
+TEST(DialTest, AValueSetWhileTheWindowIsClosedShowsWhenItOpensAgain) {
+    QWidget window;
+    window.resize(200, 200);
+    auto* d = new TQxDial(&window);
+    d->SignalSettings().SetDigitalTo(100);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    d->SetValue(100);
+    const TPoint end = OnControl(*d, d->DotPos());
+    window.grab();
+    window.hide();
+    d->SetValue(0);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QImage shown = window.grab().toImage();
+    const TPoint start = OnControl(*d, QxRotate(d->DotStart(), d->KnobCenter(), 0, true));
+    EXPECT_EQ(FromQColor(QColor(shown.pixel(d->x() + start.X, d->y() + start.Y))),
+              d->ColorNonFocus());
+    EXPECT_NE(FromQColor(QColor(shown.pixel(d->x() + end.X, d->y() + end.Y))), d->ColorNonFocus());
+}
+
 TEST(DialTest, TheDotShowsFocusAndEnabledAtOnce) {
     TQxDial d;
     ASSERT_TRUE(ShowPainted(d));

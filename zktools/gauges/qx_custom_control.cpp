@@ -16,7 +16,9 @@ bool LeftToDialog(int key) {
 } // namespace
 
 TQxCustomControl::TQxCustomControl(QWidget* parent) : TQxControl(parent), canvas_(&surface_) {
-    setFocusPolicy(Qt::StrongFocus);
+    // A click does not focus by itself: a control that wants the focus takes
+    // it in MouseDown, after OnMouseDown.
+    setFocusPolicy(Qt::TabFocus);
     // Every pixel comes from the surface.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -25,7 +27,7 @@ TQxCustomControl::~TQxCustomControl() = default;
 
 void TQxCustomControl::SetTabStop(bool tabStop) {
     tabStop_ = tabStop;
-    setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus);
 }
 
 bool TQxCustomControl::FitSurface() {
@@ -86,6 +88,13 @@ void TQxCustomControl::resizeEvent(QResizeEvent* event) {
     firstResize_ = false;
     paintPending_ = true;
     Resize();
+}
+
+// A control that comes into view is painted anew, as a window is: what was
+// drawn while it was hidden has been skipped.
+void TQxCustomControl::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    paintPending_ = true;
 }
 
 void TQxCustomControl::KeyDown(int& key, TShiftState shift) {

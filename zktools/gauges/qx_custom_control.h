@@ -1,6 +1,6 @@
 // A focusable control with its own canvas. The canvas draws on a surface image
 // the size of the control; a paint event shows that surface. Paint runs when
-// the control was invalidated (or resized) and not since painted; drawing on
+// the control was invalidated, resized or shown and not since painted; drawing on
 // Canvas() between paints reaches the screen through Update(rect).
 // Key, focus, wheel and size events become overridable steps; Return, Enter
 // and Escape are left to the surrounding dialog, every other key stays here.
@@ -59,6 +59,7 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
