@@ -29,8 +29,10 @@ double CutDecimals(double x, int decimals) {
     // So large that it has no decimals left to cut.
     if (!std::isfinite(scaled))
         return x;
+    // Only the binary representation's few-ulp noise counts as on the step; a typed
+    // value a real hair below it is still cut.
     const double step = std::round(scaled);
-    if (std::fabs(scaled - step) <= 1e-9 * std::max(1.0, std::fabs(scaled)))
+    if (std::fabs(scaled - step) <= 1e-12 * std::max(1.0, std::fabs(scaled)))
         scaled = step;
     return std::trunc(scaled) / scale;
 }

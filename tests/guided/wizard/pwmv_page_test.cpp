@@ -67,6 +67,7 @@ TEST_F(PwmvPageTest, ARecalculationWritesThePartnerCutToThreeDecimals) {
         {30.0f, &TPWMVDlg::edtPWMPlus, "-2.0009", &TPWMVDlg::edtV2, "-66.696"},
         {1.0f, &TPWMVDlg::edtV1, "2000.9", &TPWMVDlg::edtPWMMinus, "2"},
         {1.0f, &TPWMVDlg::edtV2, "-2000.9", &TPWMVDlg::edtPWMPlus, "-2"},
+        {1.0f, &TPWMVDlg::edtV1, "2999.9999995", &TPWMVDlg::edtPWMMinus, "2.999"},
         {30.0f, &TPWMVDlg::edtV1, "-", &TPWMVDlg::edtPWMMinus, nullptr},
     };
     for (const Case& c : cases) {
