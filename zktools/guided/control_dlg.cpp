@@ -78,8 +78,12 @@ TControlDlg::TControlDlg() : keys_(new wizard::EditKeys(this)) {
     fields->addWidget(cmbEncOut, 0, 1);
     fields->addWidget(lblCmdF0, 1, 0);
     fields->addWidget(edtCmdF0, 1, 1);
-    // The hidden frequency row keeps its place.
-    fields->setRowMinimumHeight(1, edtCmdF0->sizeHint().height());
+    // The hidden frequency row keeps its place, and the controls around it theirs.
+    for (QWidget* widget : {static_cast<QWidget*>(lblCmdF0), static_cast<QWidget*>(edtCmdF0)}) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
     fields->setColumnStretch(2, 1);
 
     auto* page = new QVBoxLayout;

@@ -1,6 +1,7 @@
 // The control page: the IV mode, command source and keys it derives, which page it
 // runs next, its frequency checks, and how it waits again or closes by the result
 // of the page it ran.
+#include <QLayout>
 #include <QRadioButton>
 
 #include "tests/guided/wizard/wizard_fixture.h"
@@ -145,9 +146,14 @@ TEST_F(ControlPageTest, TheFrequencyEditFollowsTheSource) {
     RunPage(ControlDlg, [&] {
         TControlDlg& page = *ControlDlg;
         EXPECT_TRUE(page.edtCmdF0->isVisible());
+        const QRect encOut = page.cmbEncOut->geometry();
+        const QRect modes = page.rdigMode->geometry();
         Pick(page.rdigSource, 1);
         EXPECT_FALSE(page.edtCmdF0->isVisible());
         EXPECT_FALSE(page.lblCmdF0->isVisible());
+        page.layout()->activate();
+        EXPECT_EQ(page.cmbEncOut->geometry(), encOut) << "the other controls stay in place";
+        EXPECT_EQ(page.rdigMode->geometry(), modes);
         EXPECT_EQ(page.focusWidget(), page.btnNext);
         Pick(page.rdigSource, 0);
         EXPECT_TRUE(page.edtCmdF0->isVisible());
