@@ -104,9 +104,9 @@ TPWMVDlg::TPWMVDlg() : Timer1(1000ms), keys_(new wizard::EditKeys(this)) {
         grid->addWidget(speedRange, 1, 1, 1, 2);
         grid->setColumnMinimumWidth(3, 24);
         // The longer name sets the width, so that both groups' edits line up.
-        QLabel* levelLabel = wizard::MakeLabel(box, "", level);
-        levelLabel->setMinimumWidth(
-            levelLabel->fontMetrics().horizontalAdvance(QStringLiteral("PWMMinus")));
+        QLabel* levelLabel = wizard::MakeLabel(box, "", QStringLiteral("PWMMinus"));
+        levelLabel->setMinimumWidth(levelLabel->sizeHint().width());
+        levelLabel->setText(level);
         grid->addWidget(levelLabel, 0, 4);
         grid->addWidget(voltage, 0, 5);
         grid->addWidget(Unit(box, "", QStringLiteral("Vrms")), 0, 6);

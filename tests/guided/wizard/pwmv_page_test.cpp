@@ -52,6 +52,29 @@ TEST_F(PwmvPageTest, SpeedRangeFollowsKeAtTwoHundredNinetyVolts) {
     }
 }
 
+// Also for the current page, whose groups are built alike.
+TEST_F(PwmvPageTest, TheEditsOfBothGroupsLineUp) {
+    const struct {
+        ModalForm* page;
+        QLineEdit *high, *low;
+    } pairs[] = {
+        {PWMVDlg, PWMVDlg->edtV1, PWMVDlg->edtV2},
+        {PWMVDlg, PWMVDlg->edtPWMMinus, PWMVDlg->edtPWMPlus},
+        {PWMIDlg, PWMIDlg->edtT1, PWMIDlg->edtT2},
+        {PWMIDlg, PWMIDlg->edtPWMMinus, PWMIDlg->edtPWMPlus},
+    };
+    for (const auto& pair : pairs) {
+        SCOPED_TRACE(pair.high->objectName().toStdString());
+        RunPage(pair.page, [&] {
+            const auto left = [&](const QWidget* edit) {
+                return edit->mapTo(pair.page, QPoint(0, 0)).x();
+            };
+            EXPECT_EQ(left(pair.high), left(pair.low));
+            EXPECT_EQ(pair.high->width(), pair.low->width());
+        });
+    }
+}
+
 TEST_F(PwmvPageTest, ARecalculationWritesThePartnerCutToThreeDecimals) {
     struct Case {
         float ke;
