@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,46 @@ TEST(DialTest, WithoutADigitSpanTheDotStaysAtTheStart) {
     d.grab();
     d.SetDigit(5);
     EXPECT_EQ(d.DotPos(), d.DotStart());
+}
+
+// Digit ends near the int limits (whose span the signal settings cannot hold
+// and so keep the last one) must neither overflow nor throw the dot off its
+// scale; the sanitizer build traps any overflow.
+// Digit ends near the int limits, whose span the signal settings cannot hold
+// (they keep the last one): the dot's angle and a drag's digit are worked out
+// without overflow (the sanitizer build traps one), and the drag stays in range.
+TEST(DialTest, DigitEndsNearTheIntLimitsKeepTheDotAndTheDragInRange) {
+    struct Ends {
+        const char* name;
+        int from, to;
+        bool toFirst;
+    };
+    const std::vector<Ends> cases = {
+        // The dial still stands at digit 100, far from the new start.
+        {"both ends of the int range", -2147483647, 2147483647, false},
+        // The span stays 1000, so a drag maps beyond the int range.
+        {"start near the top, end at or below 0", 2147483000, -5, true},
+    };
+    for (const Ends& k : cases) {
+        SCOPED_TRACE(k.name);
+        TQxDial d;
+        TSignalSettings& s = d.SignalSettings();
+        if (k.toFirst)
+            s.SetDigitalTo(k.to);
+        s.SetDigitalFrom(k.from);
+        s.SetDigitalTo(k.to);
+        ASSERT_EQ(s.DigitSpan, 1000);
+        ASSERT_TRUE(ShowPainted(d));
+        const long long fromStart = static_cast<long long>(d.Digit()) - k.from;
+        EXPECT_EQ(d.DotPos(), QxRotate(d.DotStart(), d.KnobCenter(),
+                                       270.0f / 1000 * static_cast<float>(fromStart), true));
+        // A press on the knob's right maps far beyond the start and is clamped.
+        const TPoint right = OnControl(d, TPoint{d.KnobCenter().X + 12, d.KnobCenter().Y});
+        Press(d, QPoint(right.X, right.Y));
+        Release(d, QPoint(right.X, right.Y));
+        EXPECT_GE(d.Digit(), std::min(k.from, k.to));
+        EXPECT_LE(d.Digit(), std::max(k.from, k.to));
+    }
 }
 
 struct KnobCase {

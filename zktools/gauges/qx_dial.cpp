@@ -3,6 +3,9 @@
 #include "zktools/gauges/qx_math.h"
 #include "zktools/gauges/qx_proc_geometry.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace zk::gauges {
 
 TQxDial::TQxDial(QWidget* parent)
@@ -104,7 +107,11 @@ void TQxDial::MouseSlide(TShiftState shift, int x, int y, TPoint last) {
         a = 315;
     const TSignalSettings& s = SignalSettings();
     const float perDegree = static_cast<float>(s.DigitSpan) / 270.0f;
-    SetDigit(QxRound((static_cast<long double>(a) - 45) * perDegree) + s.DigitalFrom());
+    // In 64 bits: a start near the int limits must not overflow.
+    const long long digit =
+        static_cast<long long>(QxRound((static_cast<long double>(a) - 45) * perDegree)) +
+        s.DigitalFrom();
+    SetDigit(static_cast<int>(std::clamp<long long>(digit, INT_MIN, INT_MAX)));
 }
 
 } // namespace zk::gauges

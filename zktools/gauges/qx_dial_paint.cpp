@@ -126,10 +126,12 @@ void TQxDial::ValueChange() {
     t.Assign(*faceCache_);
 
     const TSignalSettings& s = SignalSettings();
-    // Without a digit span every position shows at the start.
-    const float angle = s.DigitSpan != 0 ? 270.0f / static_cast<float>(s.DigitSpan) *
-                                               static_cast<float>(Digit() - s.DigitalFrom())
-                                         : 0.0f;
+    // Without a digit span every position shows at the start. The distance
+    // from the start is taken in 64 bits: the ends may lie far apart.
+    const long long fromStart = static_cast<long long>(Digit()) - s.DigitalFrom();
+    const float angle =
+        s.DigitSpan != 0 ? 270.0f / static_cast<float>(s.DigitSpan) * static_cast<float>(fromStart)
+                         : 0.0f;
     dotPos_ = QxRotate(dotStart_, knobCenter_, angle, true);
     QxCircleAtPoint(t.Canvas(), dotPos_, dotRadius_, clBlack, DotColor());
 
