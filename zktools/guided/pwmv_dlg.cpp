@@ -101,7 +101,8 @@ TPWMVDlg::TPWMVDlg() : Timer1(1000ms), keys_(new wizard::EditKeys(this)) {
         grid->addWidget(wizard::MakeLabel(box, "", QStringLiteral("Velocity")), 0, 0);
         grid->addWidget(speed, 0, 1);
         grid->addWidget(Unit(box, "", QStringLiteral("RPM")), 0, 2);
-        grid->addWidget(speedRange, 1, 1, 1, 2);
+        // A low Ke gives a long bound: the text may run on below the level's name.
+        grid->addWidget(speedRange, 1, 1, 1, 4);
         grid->setColumnMinimumWidth(3, 24);
         // The longer name sets the width, so that both groups' edits line up.
         QLabel* levelLabel = wizard::MakeLabel(box, "", QStringLiteral("PWMMinus"));

@@ -34,6 +34,7 @@ TEST_F(PwmiPageTest, TorqueRangesComeFromKeAtTenPointSixAmps) {
         {30.0f, 0.496196, "Range: -46.5692 to 46.5692", "Range: -5.2597 to 5.2597"},
         {10.0f, 0.165399, "Range: -15.5231 to 15.5231", "Range: -1.7533 to 1.7533"},
         {1.0f, 0.0165399, "Range: -1.5524 to 1.5524", "Range: -0.1754 to 0.1754"},
+        {1000.0f, 16.539867, "Range: -1552.3062 to 1552.3062", "Range: -175.3226 to 175.3226"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.ke);
@@ -42,6 +43,8 @@ TEST_F(PwmiPageTest, TorqueRangesComeFromKeAtTenPointSixAmps) {
             EXPECT_NEAR(page.Kt, c.kt, 1e-6);
             EXPECT_EQ(page.lblRange1T->text(), c.poundInches);
             EXPECT_EQ(page.lblRange2T->text(), c.poundInches);
+            for (const QLabel* range : {page.lblRange1T, page.lblRange2T})
+                EXPECT_GE(range->width(), range->sizeHint().width()) << "shown whole";
             EXPECT_EQ(page.lblRange1->text(), kCurrentRange);
             EXPECT_EQ(page.lblRange2->text(), kCurrentRange);
             page.cmbUnit2->setCurrentIndex(kNewtonMetres);

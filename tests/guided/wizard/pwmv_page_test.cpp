@@ -36,9 +36,8 @@ TEST_F(PwmvPageTest, SpeedRangeFollowsKeAtTwoHundredNinetyVolts) {
     };
     const Case cases[] = {
         {30.0f, "Range: -9666.7 to 9666.7"}, // 9666.667 rounded up to a tenth
-        {7.0f, "Range: -41428.6 to 41428.6"},
-        {1.0f, "Range: -290000 to 290000"},
-        {100.0f, "Range: -2900 to 2900"},
+        {7.0f, "Range: -41428.6 to 41428.6"}, {1.0f, "Range: -290000 to 290000"},
+        {100.0f, "Range: -2900 to 2900"},     {0.7f, "Range: -414285.8 to 414285.8"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.ke);
@@ -46,6 +45,8 @@ TEST_F(PwmvPageTest, SpeedRangeFollowsKeAtTwoHundredNinetyVolts) {
         Show([&](TPWMVDlg& page) {
             EXPECT_EQ(page.lblRange1V->text(), c.speedRange);
             EXPECT_EQ(page.lblRange2V->text(), c.speedRange);
+            for (const QLabel* range : {page.lblRange1V, page.lblRange2V})
+                EXPECT_GE(range->width(), range->sizeHint().width()) << "shown whole";
             EXPECT_EQ(page.lblRange1->text(), kVoltageRange);
             EXPECT_EQ(page.lblRange2->text(), kVoltageRange);
         });
