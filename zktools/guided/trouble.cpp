@@ -113,6 +113,10 @@ void TTroubleshooting::FormDeactivate() {
 }
 
 void TTroubleshooting::btnStartClick() {
+    // Disabling the focused Start would pass the focus on to Cancel, and Enter would
+    // then close the window; the window keeps it, so Enter stays with Start.
+    if (focusWidget() == btnStart)
+        btnStart->clearFocus();
     btnStart->setEnabled(false);
     Checklist->clear();
     QxDial1->SetValue(0);

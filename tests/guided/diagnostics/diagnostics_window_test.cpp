@@ -74,12 +74,31 @@ TEST_F(DiagnosticsWindow, ClosingWhileArmedStartsNoRunOnTheHiddenWindow) {
     EXPECT_TRUE(fakes.pauses.Pauses().empty());
 }
 
-TEST_F(DiagnosticsWindow, EnterPressesStart) {
+// Enter as the user presses it: to the control that holds the focus, else to the window.
+void PressEnter(QWidget& window) {
+    QWidget* focused = window.focusWidget();
+    QTest::keyClick(focused != nullptr ? focused : &window, Qt::Key_Return);
+}
+
+// Start loses its focus when it is disabled; the focus must not pass to Cancel, or Enter
+// would close the window while armed and after every run.
+TEST_F(DiagnosticsWindow, EnterPressesStartAlsoAfterARun) {
+    CleanDrive();
     Show([&] {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        QTest::keyClick(&window, Qt::Key_Return);
+        PressEnter(window);
         EXPECT_TRUE(window.Timer1.IsArmed());
         EXPECT_FALSE(window.btnStart->isEnabled());
+
+        PressEnter(window);
+        EXPECT_EQ(window.ModalResult(), zk::platform::kModalNone)
+            << "Enter closed the armed window";
+
+        ASSERT_TRUE(window.Timer1.Fire());
+        ASSERT_TRUE(window.btnStart->isEnabled());
+        PressEnter(window);
+        EXPECT_EQ(window.ModalResult(), zk::platform::kModalNone) << "Enter closed the window";
+        EXPECT_TRUE(window.Timer1.IsArmed()) << "Enter after a run did not press Start";
         window.btnCancel->click();
     });
 }
