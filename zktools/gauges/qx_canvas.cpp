@@ -11,8 +11,29 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace zk::gauges {
+
+namespace {
+
+// Windows accepts a shape's corners in either order.
+void SortCorners(int& left, int& top, int& right, int& bottom) {
+    if (right < left)
+        std::swap(left, right);
+    if (bottom < top)
+        std::swap(top, bottom);
+}
+
+// A one-pixel frame just inside r: the top and bottom rows, the left and right columns.
+void FillOutline(QPainter& p, const QRect& r, const QColor& c) {
+    p.fillRect(QRect(r.left(), r.top(), r.width(), 1), c);
+    p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), c);
+    p.fillRect(QRect(r.left(), r.top(), 1, r.height()), c);
+    p.fillRect(QRect(r.right(), r.top(), 1, r.height()), c);
+}
+
+} // namespace
 
 TCanvas::TCanvas(QImage* image) {
     Attach(image);
@@ -171,18 +192,11 @@ void TCanvas::FrameRect(const TRect& r) {
     QPainter* p = Begin();
     if (p == nullptr)
         return;
-    const QColor c = ToQColor(Brush.Color);
-    p->fillRect(QRect(r.Left, r.Top, r.Width(), 1), c);
-    p->fillRect(QRect(r.Left, r.Bottom - 1, r.Width(), 1), c);
-    p->fillRect(QRect(r.Left, r.Top, 1, r.Height()), c);
-    p->fillRect(QRect(r.Right - 1, r.Top, 1, r.Height()), c);
+    FillOutline(*p, QRect(r.Left, r.Top, r.Width(), r.Height()), ToQColor(Brush.Color));
 }
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom) {
-    if (right < left)
-        std::swap(left, right);
-    if (bottom < top)
-        std::swap(top, bottom);
+    SortCorners(left, top, right, bottom);
     const int w = right - left;
     const int h = bottom - top;
     if (w <= 0 || h <= 0)
@@ -198,11 +212,7 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom) {
     if (Pen.Width <= 1 && (Pen.Style == psSolid || Pen.Style == psInsideFrame)) {
         if (BrushVisible() && w > 2 && h > 2)
             p->fillRect(QRect(left + 1, top + 1, w - 2, h - 2), ToQColor(Brush.Color));
-        const QColor c = ToQColor(Pen.Color);
-        p->fillRect(QRect(left, top, w, 1), c);
-        p->fillRect(QRect(left, bottom - 1, w, 1), c);
-        p->fillRect(QRect(left, top, 1, h), c);
-        p->fillRect(QRect(right - 1, top, 1, h), c);
+        FillOutline(*p, QRect(left, top, w, h), ToQColor(Pen.Color));
         return;
     }
     ApplyPen(*p);
@@ -229,10 +239,7 @@ void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidt
 }
 
 void TCanvas::Ellipse(int left, int top, int right, int bottom) {
-    if (right < left)
-        std::swap(left, right);
-    if (bottom < top)
-        std::swap(top, bottom);
+    SortCorners(left, top, right, bottom);
     const int w = right - left;
     const int h = bottom - top;
     if (w <= 0 || h <= 0)
