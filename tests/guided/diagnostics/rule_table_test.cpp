@@ -129,6 +129,38 @@ const RuleCase kRuleCases[] = {
     {"r17_equal_positive", [](RuleValues& v) { v.PWMPlus = v.PWMMinus = 50; }, {17}},
     {"r17_equal_negative", [](RuleValues& v) { v.PWMPlus = v.PWMMinus = -96; }, {17}},
     {"r17_one_apart", [](RuleValues& v) { v.PWMPlus = 50, v.PWMMinus = 49; }, {}},
+    // The PWM levels' signs decide: zero is neither positive nor negative, and each
+    // AutoDis rule wants its own mask, not the other one as well.
+    {"pwm_zero_autodis_minus_no_limits",
+     [](RuleValues& v) { v.PWMPlus = v.PWMMinus = 0, v.AutoDis = 3, v.ILmtPlus = v.ILmtMinus = 0; },
+     {1, 2, 6, 17}},
+    {"pwm_zero_autodis_plus",
+     [](RuleValues& v) { v.PWMPlus = v.PWMMinus = 0, v.AutoDis = 2; },
+     {2, 17}},
+    {"pwm_both_positive_autodis_plus_no_limits",
+     [](RuleValues& v) {
+         v.PWMPlus = 50, v.PWMMinus = 40, v.AutoDis = 2, v.ILmtPlus = v.ILmtMinus = 0;
+     },
+     {1, 7}},
+    {"pwm_both_negative_autodis_minus_no_limits",
+     [](RuleValues& v) {
+         v.PWMPlus = -50, v.PWMMinus = -40, v.AutoDis = 3, v.ILmtPlus = v.ILmtMinus = 0;
+     },
+     {1, 6}},
+    {"pwm_reversed_autodis_plus_no_limits",
+     [](RuleValues& v) {
+         v.PWMPlus = -50, v.PWMMinus = 40, v.AutoDis = 2, v.ILmtPlus = v.ILmtMinus = 0;
+     },
+     {1, 7}},
+    {"pwm_reversed_autodis_minus",
+     [](RuleValues& v) { v.PWMPlus = -50, v.PWMMinus = 40, v.AutoDis = 3; },
+     {}},
+    {"autodis_minus_plus_level_only",
+     [](RuleValues& v) { v.PWMPlus = 50, v.PWMMinus = 0, v.AutoDis = 3; },
+     {}},
+    {"autodis_minus_minus_level_only",
+     [](RuleValues& v) { v.PWMPlus = 0, v.PWMMinus = 50, v.AutoDis = 3; },
+     {}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, RuleTable, ::testing::ValuesIn(kRuleCases),
