@@ -73,8 +73,8 @@ std::string Grad(TGradientStyle s) {
     return s >= gsHorizontal1 && s <= gsTopRight ? names[s] : "?";
 }
 std::string Shape(TLEDShape s) {
-    const char* names[] = {"sRound",     "sArrowLeft", "sArrowRight",
-                           "sArrowUp",   "sArrowDown", "sRectangle"};
+    const char* names[] = {"sRound",   "sArrowLeft", "sArrowRight",
+                           "sArrowUp", "sArrowDown", "sRectangle"};
     return s >= sRound && s <= sRectangle ? names[s] : "?";
 }
 std::string Bar(TBarStyle s) {
