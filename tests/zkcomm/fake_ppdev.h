@@ -61,8 +61,8 @@ public:
     // the last one still asleep, or until `limit` has passed; false then.
     bool WaitForSleeps(size_t count, std::chrono::milliseconds limit) {
         std::unique_lock<std::mutex> lock(mutex_);
-        return sleepsChanged_.wait_for(
-            lock, limit, [this, count] { return sleeps_ >= count && sleeping_ > 0; });
+        return sleepsChanged_.wait_for(lock, limit,
+                                       [this, count] { return sleeps_ >= count && sleeping_ > 0; });
     }
     // The next claim of a held port takes this long before it goes to sleep,
     // as if a signal came while the ioctl was on its way there.

@@ -32,8 +32,8 @@ enum class Holder {
 struct HeldCase {
     const char* name;
     Holder holder;
-    bool blockAllSignals;         // the claiming thread blocks every signal
-    bool hostSignal;              // a signal of the host's own arrives while the claim sleeps
+    bool blockAllSignals;          // the claiming thread blocks every signal
+    bool hostSignal;               // a signal of the host's own arrives while the claim sleeps
     std::chrono::milliseconds lag; // the first claim reaches its sleep this late
     bool taken;
 };

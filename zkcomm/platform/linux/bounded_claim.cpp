@@ -4,8 +4,8 @@
 #include <csignal>
 #include <ctime>
 #include <linux/ppdev.h>
-#include <sys/ioctl.h>
 #include <pthread.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 // PPCLAIM sleeps interruptibly and comes back with EINTR, never restarted,
@@ -49,8 +49,7 @@ int ClaimSignal() {
 
 timespec ToTimespec(std::chrono::nanoseconds d) {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(d);
-    return timespec{static_cast<time_t>(seconds.count()),
-                    static_cast<long>((d - seconds).count())};
+    return timespec{static_cast<time_t>(seconds.count()), static_cast<long>((d - seconds).count())};
 }
 
 int PlainClaim(PpdevSystem& system, int fd) {
