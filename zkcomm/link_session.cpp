@@ -50,7 +50,7 @@ int32_t LinkSession::UseParallelPort(int32_t port) {
         return LinkInvalid;
     }
     const auto base = static_cast<uint16_t>(found);
-    // The port in hand stays in use; opening it twice would wait on our own claim.
+    // The port in hand stays in use; opening it again would find it held by our own claim.
     if (port_ == nullptr || portProvider_ != platform.ports || portBase_ != base) {
         std::unique_ptr<PortIo> io = platform.ports->Open(base);
         if (io == nullptr) {

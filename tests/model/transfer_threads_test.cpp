@@ -11,6 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <pthread.h>
+#include <sched.h>
+
+#include <algorithm>
+#include <condition_variable>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -27,17 +32,21 @@ thread_local int64_t CurrentOp = 0;
 struct AccessRun {
     int64_t op;
     size_t frames;
+    size_t erases = 0; // NV ERASE instructions
 };
 
 class AccessLog {
 public:
-    void Access(bool frameEnded) {
+    void Access(bool frameEnded, bool eraseDecoded = false) {
         std::lock_guard<std::mutex> lock(mutex_);
         if (runs_.empty() || runs_.back().op != CurrentOp) {
             runs_.push_back({CurrentOp, 0});
         }
         if (frameEnded) {
             ++runs_.back().frames;
+        }
+        if (eraseDecoded) {
+            ++runs_.back().erases;
         }
     }
     std::vector<AccessRun> Runs() const {
@@ -293,6 +302,120 @@ TEST_F(TransferThreads, OperationsNeverInterleave) {
     EXPECT_EQ(reg1 & 3, last & 3) << "EncOut";
     EXPECT_EQ((reg1 >> 7) & 1, (last >> 1) & 1) << "DirSrc";
     EXPECT_EQ(reg1 & 0x3C, 0x10) << "CmdSrc, IrCompSrc, PWMTimeOut";
+}
+
+// Puts the calling thread on one CPU. The yielding one gets the idle policy there, so a thread
+// woken on that CPU runs at once: a transfer waiting for the link lock takes it the moment it
+// is let go, before the yielding thread can take it back.
+void ShareCpu(int cpu, bool yielding) {
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    CPU_SET(cpu, &set);
+    ::pthread_setaffinity_np(::pthread_self(), sizeof set, &set);
+    if (yielding) {
+        sched_param param{};
+        ::pthread_setschedparam(::pthread_self(), SCHED_IDLE, &param);
+    }
+}
+
+TEST_F(TransferThreads, EraseHoldsTheLockOverEachCellWithItsRepeat) {
+    using zkcomm::sim::NvCycleFault;
+    constexpr int FirstCell = 15;
+    constexpr int LastCell = 254;
+    constexpr uint64_t Cells = LastCell - FirstCell + 1;
+
+    // Every cell's first ERASE does not get ready, so every cell is erased twice; at each first
+    // ERASE the other thread is sent to read "Model" and waits for the link lock.
+    std::mutex mutex;
+    std::condition_variable wake;
+    uint64_t sent = 0;
+    bool erased = false;
+    uint64_t erasesSeen = 0; // only touched by the observer, under the drive's lock
+    Drive().ResetCounters();
+    Drive().SetNvCycleFault(NvCycleFault::NeverReady, FirstCell, 1);
+    Drive().SetPortObserver([&](const zkcomm::sim::PortAccess&) {
+        const uint64_t erases = Drive().GetCounters().nv.erase;
+        const bool decoded = erases != erasesSeen;
+        erasesSeen = erases;
+        log_.Access(frameEnded_, decoded);
+        frameEnded_ = false;
+        if (!decoded) {
+            return;
+        }
+        if (erases % 2 == 1) {
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                ++sent;
+            }
+            wake.notify_one();
+        } else if (FirstCell + erases / 2 <= LastCell) {
+            Drive().SetNvCycleFault(NvCycleFault::NeverReady,
+                                    FirstCell + static_cast<int>(erases / 2), 1);
+        }
+    });
+
+    Worker eraser(1);
+    Worker reader(2);
+    const int cpu = std::max(::sched_getcpu(), 0);
+    std::thread other([&] {
+        ShareCpu(cpu, false);
+        uint64_t done = 0;
+        for (;;) {
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                wake.wait(lock, [&] { return sent > done || erased; });
+                if (sent == done) {
+                    return;
+                }
+                ++done;
+            }
+            int32_t model = 0;
+            int32_t status = 0;
+            reader.Single("read Model", LinkOk,
+                          [&] { return DataProcess::ReadVarFromDrive("Model", model, status); });
+        }
+    });
+    std::thread erase([&] {
+        ShareCpu(cpu, true);
+        eraser.Single("erase", LinkOk, [] { return DataProcess::EraseNV(); });
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            erased = true;
+        }
+        wake.notify_one();
+    });
+    erase.join();
+    other.join();
+    Drive().SetPortObserver(nullptr);
+    Drive().SetFrameObserver(nullptr);
+
+    for (const Worker* w : {&eraser, &reader}) {
+        EXPECT_TRUE(w->failures.empty())
+            << w->failures.size()
+            << " failures, first: " << (w->failures.empty() ? "" : w->failures.front());
+    }
+    EXPECT_EQ(Drive().GetCounters().nv.erase, 2 * Cells);
+    EXPECT_EQ(Drive().GetCounters().logic.brokenFrames, 0u);
+
+    std::map<int64_t, std::vector<AccessRun>> runsOf;
+    for (const AccessRun& run : log_.Runs()) {
+        runsOf[run.op].push_back(run);
+    }
+    EXPECT_EQ(runsOf.count(0), 0u) << "port accesses outside any operation";
+    for (const auto& [op, shape] : reader.Shapes()) {
+        EXPECT_EQ(runsOf[op].size(), 1u) << shape.what << " was interleaved";
+    }
+    // The reads come between cells, never between a cell's ERASE and its repeat.
+    const std::vector<AccessRun>& eraseRuns = runsOf[eraser.Shapes().begin()->first];
+    EXPECT_GT(eraseRuns.size(), 1u) << "no read came between two cells: the check proves nothing";
+    // A run may end only after a cell's second ERASE.
+    size_t split = 0;
+    uint64_t erasesSoFar = 0;
+    for (const AccessRun& run : eraseRuns) {
+        erasesSoFar += run.erases;
+        split += erasesSoFar % 2;
+    }
+    EXPECT_EQ(split, 0u) << "reads came between a cell's ERASE and its repeat";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "zkcomm/platform/linux/ppdev_port_io.h"
 
+#include "zkcomm/platform/linux/bounded_claim.h"
 #include "zkcomm/platform/linux/proc_parport.h"
 
 #include <cerrno>
@@ -8,7 +9,6 @@
 #include <fcntl.h>
 #include <linux/ppdev.h>
 #include <sys/ioctl.h>
-#include <unistd.h>
 
 namespace zkcomm::linux_platform {
 
@@ -17,10 +17,10 @@ namespace {
 // The kernel's table has no fixed size; more than this many ports is unheard of.
 constexpr int MaxParports = 16;
 
-int IoctlRetrying(int fd, unsigned long request, void* arg) {
+int IoctlRetrying(PpdevSystem& system, int fd, unsigned long request, void* arg) {
     int result = 0;
     do {
-        result = ::ioctl(fd, request, arg);
+        result = system.Ioctl(fd, request, arg);
     } while (result == -1 && errno == EINTR);
     return result;
 }
@@ -28,8 +28,8 @@ int IoctlRetrying(int fd, unsigned long request, void* arg) {
 } // namespace
 
 PpdevPortIo::~PpdevPortIo() {
-    IoctlRetrying(fd_, PPRELEASE, nullptr);
-    ::close(fd_);
+    IoctlRetrying(system_, fd_, PPRELEASE, nullptr);
+    system_.Close(fd_);
 }
 
 bool PpdevPortIo::Out(uint16_t port, uint8_t value) {
@@ -37,7 +37,7 @@ bool PpdevPortIo::Out(uint16_t port, uint8_t value) {
         return false;
     }
     unsigned char byte = value;
-    return IoctlRetrying(fd_, PPWDATA, &byte) == 0;
+    return IoctlRetrying(system_, fd_, PPWDATA, &byte) == 0;
 }
 
 bool PpdevPortIo::In(uint16_t port, uint8_t& value) {
@@ -45,7 +45,7 @@ bool PpdevPortIo::In(uint16_t port, uint8_t& value) {
         return false;
     }
     unsigned char byte = 0;
-    if (IoctlRetrying(fd_, PPRSTATUS, &byte) != 0) {
+    if (IoctlRetrying(system_, fd_, PPRSTATUS, &byte) != 0) {
         return false;
     }
     value = byte;
@@ -69,9 +69,10 @@ std::string DescribeDeviceFailure(const std::string& device, const char* step, i
     return line;
 }
 
-PpdevPortProvider::PpdevPortProvider(std::string procRoot, std::string devRoot, Reporter reporter)
-    : procRoot_(std::move(procRoot)), devRoot_(std::move(devRoot)), reporter_(std::move(reporter)) {
-}
+PpdevPortProvider::PpdevPortProvider(std::string procRoot, std::string devRoot, Reporter reporter,
+                                     PpdevSystem* system)
+    : procRoot_(std::move(procRoot)), devRoot_(std::move(devRoot)), reporter_(std::move(reporter)),
+      system_(system != nullptr ? *system : RealPpdevSystem()) {}
 
 void PpdevPortProvider::Report(const std::string& line) const {
     if (reporter_) {
@@ -92,18 +93,19 @@ std::unique_ptr<PortIo> PpdevPortProvider::Open(uint16_t base) {
         return nullptr; // no such port: not ours to explain
     }
     const std::string device = devRoot_ + "/parport" + std::to_string(index);
-    const int fd = ::open(device.c_str(), O_RDWR | O_CLOEXEC);
+    const int fd = system_.Open(device.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0) {
         Report(DescribeDeviceFailure(device, "open", errno));
         return nullptr;
     }
-    if (IoctlRetrying(fd, PPCLAIM, nullptr) != 0) {
-        const int err = errno;
-        ::close(fd);
+    // EBUSY: still held by another program when the wait ran out.
+    const int err = ClaimWithin(system_, fd, ClaimLimit);
+    if (err != 0) {
+        system_.Close(fd);
         Report(DescribeDeviceFailure(device, "claim", err));
         return nullptr;
     }
-    return std::make_unique<PpdevPortIo>(fd, base);
+    return std::make_unique<PpdevPortIo>(system_, fd, base);
 }
 
 } // namespace zkcomm::linux_platform

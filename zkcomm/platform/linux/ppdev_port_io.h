@@ -1,10 +1,12 @@
 // Real parallel ports through the kernel's ppdev driver: /dev/parportN is
 // opened and claimed when the port is selected, the data register is written
 // with PPWDATA and the status register read with PPRSTATUS; the claim is
-// released and the device closed when the port I/O is destroyed.
+// released and the device closed when the port I/O is destroyed. A port that
+// another program holds is given up on after ClaimLimit.
 #ifndef ZKCOMM_PLATFORM_LINUX_PPDEV_PORT_IO_H
 #define ZKCOMM_PLATFORM_LINUX_PPDEV_PORT_IO_H
 
+#include "zkcomm/platform/linux/ppdev_system.h"
 #include "zkcomm/platform/port_io_provider.h"
 
 #include <functional>
@@ -15,7 +17,8 @@ namespace zkcomm::linux_platform {
 class PpdevPortIo : public PortIo {
 public:
     // fd: an open, claimed ppdev device for the port at base.
-    PpdevPortIo(int fd, uint16_t base) : fd_(fd), base_(base) {}
+    PpdevPortIo(PpdevSystem& system, int fd, uint16_t base)
+        : system_(system), fd_(fd), base_(base) {}
     ~PpdevPortIo() override;
     PpdevPortIo(const PpdevPortIo&) = delete;
     PpdevPortIo& operator=(const PpdevPortIo&) = delete;
@@ -24,6 +27,7 @@ public:
     bool In(uint16_t port, uint8_t& value) override;
 
 private:
+    PpdevSystem& system_;
     int fd_;
     uint16_t base_;
 };
@@ -37,9 +41,10 @@ public:
 
     // procRoot holds sys/dev/parport, devRoot the parportN device nodes. The
     // reporter gets one line per port that exists but cannot be used; by
-    // default it goes to standard error.
+    // default it goes to standard error. system makes the device calls and
+    // must outlive the provider and its ports; nullptr means the kernel's.
     explicit PpdevPortProvider(std::string procRoot = "/proc", std::string devRoot = "/dev",
-                               Reporter reporter = {});
+                               Reporter reporter = {}, PpdevSystem* system = nullptr);
 
     std::unique_ptr<PortIo> Open(uint16_t base) override;
 
@@ -49,6 +54,7 @@ private:
     std::string procRoot_;
     std::string devRoot_;
     Reporter reporter_;
+    PpdevSystem& system_;
 };
 
 } // namespace zkcomm::linux_platform
