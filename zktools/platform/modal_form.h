@@ -15,6 +15,10 @@ class QAbstractButton;
 class QEventLoop;
 
 namespace zk::platform {
+class RadioGroupKeys;
+}
+
+namespace zk::platform {
 
 class ModalForm : public QDialog {
     Q_OBJECT
@@ -64,6 +68,8 @@ protected:
     virtual void FormClose() {}
 
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab with one stop per radio group.
+    bool focusNextPrevChild(bool next) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
@@ -81,6 +87,7 @@ private:
     unsigned long long runCounter_ = 0;
     QEventLoop* loop_ = nullptr;
     QPointer<QAbstractButton> cancelButton_;
+    RadioGroupKeys* radioKeys_;
 };
 
 } // namespace zk::platform

@@ -1,0 +1,66 @@
+// Keys pressed where a user's keys arrive: at the application's focus widget, which only
+// an active window has. A test activates its window first and then presses keys here,
+// never at an inner child that the focus widget would hand them to.
+#ifndef TESTS_PLATFORM_KEY_PRESSES_H
+#define TESTS_PLATFORM_KEY_PRESSES_H
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeySequence>
+#include <QTest>
+#include <QWidget>
+
+#include <initializer_list>
+#include <string>
+
+namespace zk::platform::testing {
+
+// Object name of the focus widget, "<none>" without one.
+inline std::string FocusName() {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus != nullptr ? focus->objectName().toStdString() : std::string("<none>");
+}
+
+// Makes `window` the active window, as the desktop does when it is shown or clicked.
+inline bool Activate(QWidget& window) {
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+// One key at the focus widget; Shift+Tab arrives as Backtab, as from a keyboard.
+inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr) << "no widget has the focus: the window is not active";
+    if (key == Qt::Key_Tab && modifiers == Qt::ShiftModifier)
+        key = Qt::Key_Backtab;
+    QTest::keyClick(focus, key, modifiers);
+}
+
+// A key and the widget that must have the focus after it (nullptr: not checked).
+struct KeyStep {
+    Qt::Key key;
+    const char* focusAfter = nullptr;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+
+inline KeyStep ShiftTab(const char* focusAfter) {
+    return {Qt::Key_Tab, focusAfter, Qt::ShiftModifier};
+}
+
+// Presses the keys in order, checking the focus after each.
+inline void PressKeys(std::initializer_list<KeyStep> steps) {
+    int index = 0;
+    for (const KeyStep& step : steps) {
+        SCOPED_TRACE("key " + std::to_string(index++) + " " +
+                     QKeySequence(step.key | step.modifiers).toString().toStdString());
+        Press(step.key, step.modifiers);
+        if (step.focusAfter != nullptr) {
+            EXPECT_EQ(FocusName(), step.focusAfter);
+        }
+    }
+}
+
+} // namespace zk::platform::testing
+
+#endif
