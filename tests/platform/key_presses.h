@@ -11,8 +11,8 @@
 #include <QTest>
 #include <QWidget>
 
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace zk::platform::testing {
 
@@ -49,7 +49,7 @@ inline KeyStep ShiftTab(const char* focusAfter) {
 }
 
 // Presses the keys in order, checking the focus after each.
-inline void PressKeys(std::initializer_list<KeyStep> steps) {
+inline void PressKeys(const std::vector<KeyStep>& steps) {
     int index = 0;
     for (const KeyStep& step : steps) {
         SCOPED_TRACE("key " + std::to_string(index++) + " " +

@@ -106,13 +106,7 @@ TEST_P(MainWindowKeys, KeysMoveTheFocusAlongTheTabOrderAndPressTheFocusedButton)
     main.show();
     ASSERT_TRUE(Activate(main));
     EXPECT_EQ(FocusName(), "btnDiagnostics") << "at activation";
-    for (std::size_t i = 0; i < c.keys.size(); ++i) {
-        SCOPED_TRACE("key " + std::to_string(i));
-        Press(c.keys[i].key, c.keys[i].modifiers);
-        if (c.keys[i].focusAfter != nullptr) {
-            EXPECT_EQ(FocusName(), c.keys[i].focusAfter);
-        }
-    }
+    PressKeys(c.keys);
     EXPECT_EQ(pressed.join(',').toStdString(), c.pressed != nullptr ? c.pressed : "");
     EXPECT_TRUE(main.isVisible());
 }

@@ -3,6 +3,13 @@
 // recalculation, and Help opens the wizard's help topic.
 #include "tests/guided/wizard/wizard_fixture.h"
 
+#include <QRadioButton>
+
+#include <vector>
+
+#include "tests/platform/key_presses.h"
+#include "zktools/guided/wizard_radio_group.h"
+
 namespace wizardtest {
 namespace {
 
@@ -99,6 +106,106 @@ TEST_F(WizardKeysTest, CharacterKeysArmTheRecalculation) {
         });
     }
 }
+
+struct ControlKeyCase {
+    const char* name;
+    int source; // "Command Source" before the keys
+    std::vector<zk::platform::testing::KeyStep> keys;
+    int result; // the page's modal result after the keys; 0 while it waits
+    int mode;   // "Control Mode" and "Command Source" afterwards
+    int sourceAfter;
+    bool frequencyShown;
+    QStringList told;
+};
+
+void PrintTo(const ControlKeyCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ControlPageKeys : public WizardKeysTest, public ::testing::WithParamInterface<ControlKeyCase> {};
+
+// The control page's radio groups answer the arrows as a click: the choice is made and the
+// focus moves on as the click handlers move it; Tab stops once per group.
+TEST_P(ControlPageKeys, ArrowsChooseAsAClickAndTabStopsOncePerGroup) {
+    const ControlKeyCase& c = GetParam();
+    TControlDlg& page = *ControlDlg;
+    page.rdigMode->SetItemIndex(0);
+    page.rdigSource->SetItemIndex(c.source);
+    RunPage(ControlDlg, [&] {
+        ASSERT_TRUE(zk::platform::testing::Activate(page));
+        EXPECT_EQ(zk::platform::testing::FocusName(), "rdigModeItem0") << "at activation";
+        zk::platform::testing::PressKeys(c.keys);
+        EXPECT_EQ(page.ModalResult(), c.result);
+        EXPECT_EQ(page.rdigMode->ItemIndex(), c.mode);
+        EXPECT_EQ(page.rdigSource->ItemIndex(), c.sourceAfter);
+        EXPECT_EQ(page.edtCmdF0->isVisible(), c.frequencyShown);
+        EXPECT_EQ(page.lblCmdF0->isVisible(), c.frequencyShown);
+    });
+    EXPECT_EQ(Told(), c.told);
+}
+
+using zk::platform::testing::ShiftTab;
+const QStringList kAskFrequency{"Please input PWM CMD frequency?"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ControlPageKeys,
+    ::testing::Values(
+        // Enter then presses Next, which asks for the frequency and focuses its edit.
+        ControlKeyCase{"DownChoosesTheModeAndMovesToNext",
+                       0,
+                       {{Qt::Key_Down, "btnNext"}, {Qt::Key_Return, "edtCmdF0"}},
+                       0, 1, 0, true, kAskFrequency},
+        ControlKeyCase{"UpChoosesTheModeAndMovesToNext",
+                       0,
+                       {{Qt::Key_Up, "btnNext"}, {Qt::Key_Space, "edtCmdF0"}},
+                       0, 1, 0, true, kAskFrequency},
+        ControlKeyCase{"CommandVariableHidesTheFrequencyAndMovesToNext",
+                       0,
+                       {{Qt::Key_Tab, "rdigSourceItem0"},
+                        {Qt::Key_Down, "btnNext"},
+                        {Qt::Key_Tab, "btnHelp"}},
+                       0, 0, 1, false, {}},
+        // The keys after the arrow reach the frequency edit; its Enter moves on to Next.
+        ControlKeyCase{"PwmCommandShowsTheFrequencyAndMovesIntoIt",
+                       1,
+                       {{Qt::Key_Tab, "rdigSourceItem1"},
+                        {Qt::Key_Up, "edtCmdF0"},
+                        {Qt::Key_Return, "btnNext"},
+                        {Qt::Key_Return, "edtCmdF0"}},
+                       0, 0, 0, true, kAskFrequency},
+        ControlKeyCase{"TabOrderWithOneStopPerGroup",
+                       0,
+                       {{Qt::Key_Tab, "rdigSourceItem0"},
+                        {Qt::Key_Tab, "cmbEncOut"},
+                        {Qt::Key_Tab, "edtCmdF0"},
+                        {Qt::Key_Tab, "btnBack"},
+                        {Qt::Key_Tab, "btnNext"},
+                        {Qt::Key_Tab, "btnHelp"},
+                        {Qt::Key_Tab, "rdigModeItem0"},
+                        ShiftTab("btnHelp"),
+                        ShiftTab("btnNext"),
+                        ShiftTab("btnBack"),
+                        ShiftTab("edtCmdF0"),
+                        ShiftTab("cmbEncOut"),
+                        ShiftTab("rdigSourceItem0"),
+                        ShiftTab("rdigModeItem0")},
+                       0, 0, 0, true, {}},
+        ControlKeyCase{"TabPassesOverTheHiddenFrequencyToTheCheckedSource",
+                       1,
+                       {{Qt::Key_Tab, "rdigSourceItem1"},
+                        {Qt::Key_Tab, "cmbEncOut"},
+                        {Qt::Key_Tab, "btnBack"}},
+                       0, 0, 1, false, {}},
+        ControlKeyCase{"EnterOnBackGoesBack",
+                       0,
+                       {ShiftTab("btnHelp"), ShiftTab("btnNext"), ShiftTab("btnBack"),
+                        {Qt::Key_Return}},
+                       kBack, 0, 0, true, {}},
+        ControlKeyCase{"EscapeClosesThePageAsItsCloseBox",
+                       0,
+                       {{Qt::Key_Escape}},
+                       kClosed, 0, 0, true, {}}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(WizardKeysTest, HelpOpensContextFourOnEveryPage) {
     for (ModalForm* page :
