@@ -37,6 +37,15 @@ inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QTest::keyClick(focus, key, modifiers);
 }
 
+// Characters typed one by one, each at the focus widget of its moment.
+inline void Type(const char* text) {
+    for (const char* c = text; *c != '\0'; ++c) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr) << "no widget has the focus: the window is not active";
+        QTest::keyClick(focus, *c);
+    }
+}
+
 // A key and the widget that must have the focus after it (nullptr: not checked).
 struct KeyStep {
     Qt::Key key;
