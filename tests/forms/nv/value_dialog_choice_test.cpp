@@ -1,7 +1,6 @@
 // The two-state and the enumeration dialogs: their captions and preselection from the
 // parameter's labels, the read-only rules, and what OK stores.
 #include "tests/forms/nv/value_dialog_fixture.h"
-#include "tests/platform/key_presses.h"
 
 #include <string>
 
@@ -50,89 +49,6 @@ TEST_F(ValueChoiceDialogTest, TwoStateButtonsCarryTheLabelsAndTheCurrentValue) {
     EXPECT_TRUE(EditForm->Modified);
     EXPECT_EQ(Told(), QStringList());
 }
-
-struct TwoStateKeyCase {
-    const char* name;
-    int32_t raw; // "IVMode" before: 1 checks the upper button
-    std::vector<zk::platform::testing::KeyStep> keys;
-    int32_t stored; // "IVMode" afterwards
-    bool modified;  // OK ran
-};
-
-void PrintTo(const TwoStateKeyCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class TwoStateDialogKeys : public ValueDialogFixture,
-                           public ::testing::WithParamInterface<TwoStateKeyCase> {};
-
-// The focus starts on Cancel; Tab enters the pair at its checked button; an arrow checks the
-// other button and moves on to OK, so that Enter stores. Every case's keys end the dialog.
-TEST_P(TwoStateDialogKeys, KeysChooseMoveTheFocusAndEndTheDialog) {
-    const TwoStateKeyCase& c = GetParam();
-    SymTable.SetValue("IVMode", c.raw);
-    Open(ValBooldlg, kFromNVEditor, "IVMode", kVoltage, [&] {
-        ASSERT_TRUE(zk::platform::testing::Activate(*ValBooldlg));
-        EXPECT_EQ(zk::platform::testing::FocusName(), "btnCancel") << "at activation";
-        zk::platform::testing::PressKeys(c.keys);
-        if (ValBooldlg->ModalResult() == zk::platform::kModalNone) {
-            ADD_FAILURE() << "the keys left the dialog open";
-            ValBooldlg->btnCancel->click();
-        }
-    });
-    EXPECT_EQ(Value("IVMode"), c.stored);
-    EXPECT_EQ(EditForm->Modified, c.modified);
-}
-
-using zk::platform::testing::ShiftTab;
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, TwoStateDialogKeys,
-    ::testing::Values(
-        TwoStateKeyCase{"EnterAtOnceCancels", 1, {{Qt::Key_Return}}, 1, false},
-        TwoStateKeyCase{"EscapeCancels", 0, {{Qt::Key_Escape}}, 0, false},
-        TwoStateKeyCase{"TabLandsOnTheCheckedLowerButton",
-                        0,
-                        {{Qt::Key_Tab, "rdiLow"}, {Qt::Key_Up, "btnOK"}, {Qt::Key_Return}},
-                        1,
-                        true},
-        TwoStateKeyCase{"DownFromTheUpperButtonChecksTheLower",
-                        1,
-                        {{Qt::Key_Tab, "rdiHigh"}, {Qt::Key_Down, "btnOK"}, {Qt::Key_Return}},
-                        0,
-                        true},
-        TwoStateKeyCase{"DownFromTheLowerButtonWrapsToTheUpper",
-                        0,
-                        {{Qt::Key_Tab, "rdiLow"}, {Qt::Key_Down, "btnOK"}, {Qt::Key_Space}},
-                        1,
-                        true},
-        TwoStateKeyCase{"EscapeAfterTheArrowStoresNothing",
-                        1,
-                        {{Qt::Key_Tab, "rdiHigh"}, {Qt::Key_Down, "btnOK"}, {Qt::Key_Escape}},
-                        1,
-                        false},
-        TwoStateKeyCase{"OneTabStopForThePair",
-                        1,
-                        {{Qt::Key_Tab, "rdiHigh"},
-                         {Qt::Key_Tab, "btnOK"},
-                         {Qt::Key_Tab, "btnCancel"},
-                         ShiftTab("btnOK"),
-                         ShiftTab("rdiHigh"),
-                         ShiftTab("btnCancel"),
-                         {Qt::Key_Return}},
-                        1,
-                        false},
-        TwoStateKeyCase{"EnterOnARadioButtonPressesNothing",
-                        0,
-                        {{Qt::Key_Tab, "rdiLow"}, {Qt::Key_Return, "rdiLow"}, {Qt::Key_Escape}},
-                        0,
-                        false},
-        TwoStateKeyCase{"ShiftTabToOKStoresTheValueUnchanged",
-                        0,
-                        {ShiftTab("btnOK"), {Qt::Key_Return}},
-                        0,
-                        true}),
-    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(ValueChoiceDialogTest, EnumerationPreselectsTheEntryOfTheCurrentKey) {
     struct Case {
