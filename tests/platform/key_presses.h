@@ -25,7 +25,13 @@ inline std::string FocusName() {
 // Makes `window` the active window, as the desktop does when it is shown or clicked.
 inline bool Activate(QWidget& window) {
     window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
+    if (!QTest::qWaitForWindowActive(&window))
+        return false;
+    // The offscreen platform keeps a window it hid as its focus window, so a form shown
+    // again is never activated anew; a desktop activates it.
+    if (QApplication::activeWindow() != &window)
+        QApplication::setActiveWindow(&window);
+    return QApplication::activeWindow() == &window && QApplication::focusWidget() != nullptr;
 }
 
 // One key at the focus widget; Shift+Tab arrives as Backtab, as from a keyboard.
