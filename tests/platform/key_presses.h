@@ -1,6 +1,6 @@
-// Keys pressed where a user's keys arrive: at the application's focus widget, which only
-// an active window has. A test activates its window first and then presses keys here,
-// never at an inner child that the focus widget would hand them to.
+// Keys pressed where a user's keys arrive: at the application's focus widget (or the active
+// window when no widget has the focus). A test activates its window first and then presses
+// keys here, never at an inner child that the focus widget would hand them to.
 #ifndef TESTS_PLATFORM_KEY_PRESSES_H
 #define TESTS_PLATFORM_KEY_PRESSES_H
 
@@ -34,21 +34,28 @@ inline bool Activate(QWidget& window) {
     return QApplication::activeWindow() == &window && QApplication::focusWidget() != nullptr;
 }
 
-// One key at the focus widget; Shift+Tab arrives as Backtab, as from a keyboard.
-inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+// Where a key arrives: the focus widget, or the active window when none of its widgets has
+// the focus.
+inline QWidget* KeyTarget() {
     QWidget* focus = QApplication::focusWidget();
-    ASSERT_NE(focus, nullptr) << "no widget has the focus: the window is not active";
+    return focus != nullptr ? focus : QApplication::activeWindow();
+}
+
+// One key where it arrives; Shift+Tab arrives as Backtab, as from a keyboard.
+inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* target = KeyTarget();
+    ASSERT_NE(target, nullptr) << "no window is active";
     if (key == Qt::Key_Tab && modifiers == Qt::ShiftModifier)
         key = Qt::Key_Backtab;
-    QTest::keyClick(focus, key, modifiers);
+    QTest::keyClick(target, key, modifiers);
 }
 
 // Characters typed one by one, each at the focus widget of its moment.
 inline void Type(const char* text) {
     for (const char* c = text; *c != '\0'; ++c) {
-        QWidget* focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr) << "no widget has the focus: the window is not active";
-        QTest::keyClick(focus, *c);
+        QWidget* target = KeyTarget();
+        ASSERT_NE(target, nullptr) << "no window is active";
+        QTest::keyClick(target, *c);
     }
 }
 
