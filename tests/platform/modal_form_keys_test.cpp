@@ -239,8 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "a2"},
         RadioCase{"EnterAfterTheArrowPressesTheButtonTheHandlerFocused",
                   [](RadioForm& f) {
-                      QObject::connect(f.ok, &QPushButton::clicked, &f,
-                                       [&f] { f.clicks << "ok"; });
+                      QObject::connect(f.ok, &QPushButton::clicked, &f, [&f] { f.clicks << "ok"; });
                   },
                   "b0",
                   {{Qt::Key_Down, "ok"}, {Qt::Key_Return}},

@@ -23,7 +23,8 @@ void MainWindowForm::keyPressEvent(QKeyEvent* event) {
 }
 
 bool MainWindowForm::focusNextPrevChild(bool next) {
-    return FocusNextStop(*this, next, [this](bool n) { return QMainWindow::focusNextPrevChild(n); });
+    return FocusNextStop(*this, next,
+                         [this](bool n) { return QMainWindow::focusNextPrevChild(n); });
 }
 
 void MainWindowForm::showEvent(QShowEvent* event) {

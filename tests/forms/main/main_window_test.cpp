@@ -116,15 +116,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         MainKeyCase{"SpaceAtStart", {{Qt::Key_Space}}, "btnDiagnostics"},
         MainKeyCase{"EnterAtStart", {{Qt::Key_Return}}, "btnDiagnostics"},
-        MainKeyCase{"KeypadEnter", {{Qt::Key_Enter, nullptr, Qt::KeypadModifier}},
-                    "btnDiagnostics"},
+        MainKeyCase{
+            "KeypadEnter", {{Qt::Key_Enter, nullptr, Qt::KeypadModifier}}, "btnDiagnostics"},
         MainKeyCase{"TabThenEnter", {{Qt::Key_Tab, "btnEdit"}, {Qt::Key_Return}}, "btnEdit"},
         MainKeyCase{"TwoTabsThenSpace",
                     {{Qt::Key_Tab, "btnEdit"}, {Qt::Key_Tab, "btnOnline"}, {Qt::Key_Space}},
                     "btnOnline"},
         MainKeyCase{"ShiftTabThenEnter",
-                    {zk::platform::testing::ShiftTab("btnConfigurationWizards"),
-                     {Qt::Key_Return}},
+                    {zk::platform::testing::ShiftTab("btnConfigurationWizards"), {Qt::Key_Return}},
                     "btnConfigurationWizards"},
         MainKeyCase{"TabWrapsAround",
                     {{Qt::Key_Tab, "btnEdit"},
@@ -133,9 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
                      {Qt::Key_Tab, "btnDiagnostics"},
                      {Qt::Key_Return}},
                     "btnDiagnostics"},
-        MainKeyCase{"EscapeDoesNothing",
-                    {{Qt::Key_Escape, "btnDiagnostics"}, {Qt::Key_Escape}},
-                    nullptr}),
+        MainKeyCase{
+            "EscapeDoesNothing", {{Qt::Key_Escape, "btnDiagnostics"}, {Qt::Key_Escape}}, nullptr}),
     CaseName());
 
 TEST_F(MainWindow, MenusCarryTheirCaptionsAndNames) {

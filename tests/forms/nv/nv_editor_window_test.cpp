@@ -201,8 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
                        {Qt::Key_Tab, "btnToDrive"}},
                       0,
                       0},
-        EditorKeyCase{"EnterOnHelpOpensHelp", false, {ShiftTab("btnHelp"), {Qt::Key_Return}}, 0,
-                      1},
+        EditorKeyCase{"EnterOnHelpOpensHelp", false, {ShiftTab("btnHelp"), {Qt::Key_Return}}, 0, 1},
         // The load enables the send buttons, so Tab now stops at them.
         EditorKeyCase{"EnterOnLoadFromDriveLoads",
                       false,

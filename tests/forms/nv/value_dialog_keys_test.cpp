@@ -69,8 +69,8 @@ TEST_P(ValueDialogKeys, KeysChooseMoveTheFocusAndEndTheDialog) {
 INSTANTIATE_TEST_SUITE_P(
     Keys, ValueDialogKeys,
     ::testing::Values(
-        ValueKeyCase{"EnterAtOnceCancels", Kind::TwoState, "IVMode", 1, {{Qt::Key_Return}}, 1,
-                     false},
+        ValueKeyCase{
+            "EnterAtOnceCancels", Kind::TwoState, "IVMode", 1, {{Qt::Key_Return}}, 1, false},
         ValueKeyCase{"EscapeCancels", Kind::Edit, "Command", 0, {{Qt::Key_Escape}}, 0, false},
         ValueKeyCase{"TabLandsOnTheCheckedLowerButton",
                      Kind::TwoState,
@@ -173,14 +173,14 @@ INSTANTIATE_TEST_SUITE_P(
                      {{Qt::Key_Tab, "cmbValue"}, {Qt::Key_Down, "btnOK"}, {Qt::Key_Return}},
                      4,
                      true},
-        ValueKeyCase{"UpInTheListPicksTheEntryBefore",
-                     Kind::List,
-                     "DM1Map",
-                     3,
-                     {ShiftTab("btnOK"), ShiftTab("cmbValue"), {Qt::Key_Up, "btnOK"},
-                      {Qt::Key_Return}},
-                     2,
-                     true},
+        ValueKeyCase{
+            "UpInTheListPicksTheEntryBefore",
+            Kind::List,
+            "DM1Map",
+            3,
+            {ShiftTab("btnOK"), ShiftTab("cmbValue"), {Qt::Key_Up, "btnOK"}, {Qt::Key_Return}},
+            2,
+            true},
         ValueKeyCase{"EscapeAfterAPickStoresNothing",
                      Kind::List,
                      "DM1Map",

@@ -243,9 +243,9 @@ struct OnlineKeyCase {
     int choiceRow; // row whose name cell is double-clicked first; 0 for none
     const char* typed;
     std::vector<zk::platform::testing::KeyStep> keys;
-    const char* rowName;   // the row's name afterwards; "<first>" the first of the list
-    bool choiceOpen;       // the row choice still shows
-    int result;            // the editor's modal result after the keys; 0 while it is open
+    const char* rowName; // the row's name afterwards; "<first>" the first of the list
+    bool choiceOpen;     // the row choice still shows
+    int result;          // the editor's modal result after the keys; 0 while it is open
     QList<HelpRequest> help;
 };
 
@@ -253,7 +253,8 @@ void PrintTo(const OnlineKeyCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class OnlineFormKeys : public OnlineFormTest, public ::testing::WithParamInterface<OnlineKeyCase> {};
+class OnlineFormKeys : public OnlineFormTest,
+                       public ::testing::WithParamInterface<OnlineKeyCase> {};
 
 // Row 2 holds "Kip" before the keys. The focus starts in the grid; the row choice takes the
 // keys while it shows; Enter at once empties the row; the first Down takes the list's first
@@ -290,32 +291,84 @@ constexpr int kOk = zk::platform::kModalOk;
 INSTANTIATE_TEST_SUITE_P(
     Keys, OnlineFormKeys,
     ::testing::Values(
-        OnlineKeyCase{"EnterAtOnceEmptiesTheRow", 2, "", {{Qt::Key_Return, "StringGrid1"}},
-                      "", false, kOpen, {}},
-        OnlineKeyCase{"KeypadEnterAtOnceEmptiesTheRow", 2, "",
-                      {{Qt::Key_Enter, "StringGrid1", Qt::KeypadModifier}}, "", false, kOpen, {}},
-        OnlineKeyCase{"FirstDownTakesTheFirstParameter", 2, "", {{Qt::Key_Down, "StringGrid1"}},
-                      "<first>", false, kOpen, {}},
+        OnlineKeyCase{"EnterAtOnceEmptiesTheRow",
+                      2,
+                      "",
+                      {{Qt::Key_Return, "StringGrid1"}},
+                      "",
+                      false,
+                      kOpen,
+                      {}},
+        OnlineKeyCase{"KeypadEnterAtOnceEmptiesTheRow",
+                      2,
+                      "",
+                      {{Qt::Key_Enter, "StringGrid1", Qt::KeypadModifier}},
+                      "",
+                      false,
+                      kOpen,
+                      {}},
+        OnlineKeyCase{"FirstDownTakesTheFirstParameter",
+                      2,
+                      "",
+                      {{Qt::Key_Down, "StringGrid1"}},
+                      "<first>",
+                      false,
+                      kOpen,
+                      {}},
         OnlineKeyCase{"APartlyTypedNameKeepsTheChoiceOpen", 2, "ivm", {}, "Kip", true, kOpen, {}},
-        OnlineKeyCase{"EnterAfterANameOfNoParameterKeepsTheChoiceOpen", 2, "Kii",
-                      {{Qt::Key_Return, "cmbSelection"}}, "Kip", true, kOpen, {}},
-        OnlineKeyCase{"EnterAfterTheChoiceTookANameGoesToTheGrid", 2, "ivmode",
-                      {{Qt::Key_Return, "StringGrid1"}}, "IVMode", false, kOpen, {}},
-        OnlineKeyCase{"F1InTheGridSearchesForTheRowsName", 0, "",
-                      {{Qt::Key_Down, "StringGrid1"}, {Qt::Key_F1}}, "Kip", false, kOpen,
+        OnlineKeyCase{"EnterAfterANameOfNoParameterKeepsTheChoiceOpen",
+                      2,
+                      "Kii",
+                      {{Qt::Key_Return, "cmbSelection"}},
+                      "Kip",
+                      true,
+                      kOpen,
+                      {}},
+        OnlineKeyCase{"EnterAfterTheChoiceTookANameGoesToTheGrid",
+                      2,
+                      "ivmode",
+                      {{Qt::Key_Return, "StringGrid1"}},
+                      "IVMode",
+                      false,
+                      kOpen,
+                      {}},
+        OnlineKeyCase{"F1InTheGridSearchesForTheRowsName",
+                      0,
+                      "",
+                      {{Qt::Key_Down, "StringGrid1"}, {Qt::Key_F1}},
+                      "Kip",
+                      false,
+                      kOpen,
                       {HelpRequest::PartialKey("Kip")}},
-        OnlineKeyCase{"TabWalksGridHelpAndClose", 0, "",
+        OnlineKeyCase{"TabWalksGridHelpAndClose",
+                      0,
+                      "",
                       {{Qt::Key_Tab, "btnHelp"},
                        {Qt::Key_Tab, "btnClose"},
                        {Qt::Key_Tab, "StringGrid1"},
                        ShiftTab("btnClose"),
                        ShiftTab("btnHelp"),
                        {Qt::Key_Return, "btnHelp"}},
-                      "Kip", false, kOpen, {HelpRequest::Context(2)}},
-        OnlineKeyCase{"EnterOnCloseCloses", 0, "", {ShiftTab("btnClose"), {Qt::Key_Return}},
-                      "Kip", false, kOk, {}},
-        OnlineKeyCase{"EscapeClosesAsTheCloseBox", 0, "", {{Qt::Key_Escape}}, "Kip", false,
-                      zk::platform::kModalCancel, {}}),
+                      "Kip",
+                      false,
+                      kOpen,
+                      {HelpRequest::Context(2)}},
+        OnlineKeyCase{"EnterOnCloseCloses",
+                      0,
+                      "",
+                      {ShiftTab("btnClose"), {Qt::Key_Return}},
+                      "Kip",
+                      false,
+                      kOk,
+                      {}},
+        OnlineKeyCase{"EscapeClosesAsTheCloseBox",
+                      0,
+                      "",
+                      {{Qt::Key_Escape}},
+                      "Kip",
+                      false,
+                      zk::platform::kModalCancel,
+                      {}}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(OnlineFormTest, AFailedRowReadShowsWhyAndLeavesTheRowAndTheChoiceOpen) {

@@ -138,10 +138,8 @@ using zk::platform::testing::ShiftTab;
 INSTANTIATE_TEST_SUITE_P(
     Keys, DiagnosticsWindowKeys,
     ::testing::Values(
-        DiagnosticsKeyCase{"EnterAtOncePressesStartOnce",
-                           {{Qt::Key_Return}, {Qt::Key_Return}},
-                           0,
-                           true},
+        DiagnosticsKeyCase{
+            "EnterAtOncePressesStartOnce", {{Qt::Key_Return}, {Qt::Key_Return}}, 0, true},
         DiagnosticsKeyCase{"SpaceAtOncePressesStart", {{Qt::Key_Space}}, 0, true},
         DiagnosticsKeyCase{"TabToCancelThenEnterCloses",
                            {{Qt::Key_Tab, "btnCancel"}, {Qt::Key_Return}},
@@ -160,8 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
                            {ShiftTab("Checklist"), {Qt::Key_Return}},
                            0,
                            true},
-        DiagnosticsKeyCase{"EscapeCloses", {{Qt::Key_Escape}}, zk::platform::kModalCancel,
-                           false}),
+        DiagnosticsKeyCase{"EscapeCloses", {{Qt::Key_Escape}}, zk::platform::kModalCancel, false}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(DiagnosticsWindow, StartAgainClearsTheReportAndReopeningIsIdleAgain) {
