@@ -182,7 +182,7 @@ void ModalForm::done(int result) {
 }
 
 QAbstractButton* ModalForm::EnterTarget() const {
-    if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); Usable(focused))
+    if (QPushButton* focused = FocusedPushButton(*this))
         return focused;
     for (auto* button : findChildren<QPushButton*>()) {
         if (button->isDefault() && Usable(button))

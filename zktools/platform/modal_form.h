@@ -2,7 +2,7 @@
 // non-zero modal result ends: hiding the form does not end it (a wizard page hides
 // itself while its successor runs). FormActivate runs when the form is shown,
 // FormDeactivate when its run has ended; message boxes and dialogs opened above
-// it call neither.
+// it call neither. Keys follow the desktop's rules (desktop_keys.h).
 #ifndef ZKTOOLS_PLATFORM_MODAL_FORM_H
 #define ZKTOOLS_PLATFORM_MODAL_FORM_H
 
