@@ -104,8 +104,18 @@ void PrintTo(const ClosingCase& c, std::ostream* out) {
 
 const ClosingCase kClosings[] = {
     {"OK", [](TAbout& box) { box.btnOK->click(); }, zk::platform::kModalOk},
-    {"Enter", [](TAbout& box) { QTest::keyClick(&box, Qt::Key_Return); }, zk::platform::kModalOk},
-    {"Escape", [](TAbout& box) { QTest::keyClick(&box, Qt::Key_Escape); }, zk::platform::kModalOk},
+    {"Enter",
+     [](TAbout& box) {
+         ASSERT_TRUE(zk::platform::testing::Activate(box));
+         zk::platform::testing::Press(Qt::Key_Return);
+     },
+     zk::platform::kModalOk},
+    {"Escape",
+     [](TAbout& box) {
+         ASSERT_TRUE(zk::platform::testing::Activate(box));
+         zk::platform::testing::Press(Qt::Key_Escape);
+     },
+     zk::platform::kModalOk},
     {"CloseBox", [](TAbout& box) { box.close(); }, zk::platform::kModalCancel},
 };
 
