@@ -61,7 +61,7 @@ TMainForm::TMainForm(QWidget* parent)
     : TMainForm(ProgramArguments(), QCoreApplication::applicationDirPath(), parent) {}
 
 TMainForm::TMainForm(const QStringList& arguments, const QString& programDir, QWidget* parent)
-    : QMainWindow(parent) {
+    : MainWindowForm(parent) {
     setObjectName(QStringLiteral("MainForm"));
     BuildWindow();
 
@@ -93,11 +93,13 @@ void TMainForm::BuildWindow() {
     client->setAutoFillBackground(true);
 
     imgPicture = new TBrandPicture(client);
+    // Created in the tab order, so that the focus chain starts at the bottom button and the
+    // window's first focus lands there.
+    btnDiagnostics = MakeButton(client, "btnDiagnostics", QStringLiteral("Diagnostics"));
     btnEdit = MakeButton(client, "btnEdit", QStringLiteral("Edit NV Parameters"));
     btnOnline = MakeButton(client, "btnOnline", QStringLiteral("Edit Drive Variables Online"));
     btnConfigurationWizards =
         MakeButton(client, "btnConfigurationWizards", QStringLiteral("Configuration Wizard"));
-    btnDiagnostics = MakeButton(client, "btnDiagnostics", QStringLiteral("Diagnostics"));
 
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(12, 12, 12, 18);
@@ -109,7 +111,7 @@ void TMainForm::BuildWindow() {
     setCentralWidget(client);
     BuildMenus();
 
-    // The bottom button comes first in the tab order.
+    // The bottom button comes first in the tab order, then the others from the top.
     setTabOrder(btnDiagnostics, btnEdit);
     setTabOrder(btnEdit, btnOnline);
     setTabOrder(btnOnline, btnConfigurationWizards);
@@ -180,7 +182,7 @@ void TMainForm::ConnectHandlers() {
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
+    MainWindowForm::showEvent(event);
     // Activation work waits until the window is on screen, so a message it shows
     // appears above it.
     if (!activated_ && !activationQueued_) {

@@ -5,7 +5,6 @@
 #ifndef ZKTOOLS_FORMS_MAIN_FORM_H
 #define ZKTOOLS_FORMS_MAIN_FORM_H
 
-#include <QMainWindow>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +12,7 @@
 #include <memory>
 
 #include "zktools/platform/help_requests.h"
+#include "zktools/platform/main_window_form.h"
 
 class QAction;
 class QActionGroup;
@@ -21,7 +21,7 @@ class QPushButton;
 class TBrandPicture;
 class TConnectionStatus;
 
-class TMainForm : public QMainWindow {
+class TMainForm : public zk::platform::MainWindowForm {
     Q_OBJECT
 public:
     // The program's own command line and folder.

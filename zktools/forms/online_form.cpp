@@ -91,8 +91,9 @@ void TOnlineForm::BuildWindow() {
     cmbSelection->setGeometry(389, 48, 156, cmbSelection->sizeHint().height());
     cmbSelection->setEditText(QStringLiteral("<Delete>"));
     cmbSelection->hide();
+    // The combo is the focus widget: keys arrive there and it hands them to its line edit
+    // directly, past any filter on the line edit.
     cmbSelection->installEventFilter(this);
-    cmbSelection->lineEdit()->installEventFilter(this);
 
     btnHelp = MakeButton(this, "btnHelp", QStringLiteral("Help"), QRect(344, 376, 89, 25));
     btnClose = MakeButton(this, "btnClose", QStringLiteral("Close"), QRect(464, 376, 81, 25));
@@ -227,7 +228,7 @@ bool TOnlineForm::eventFilter(QObject* watched, QEvent* event) {
             });
             return true;
         }
-        if (watched == cmbSelection->lineEdit() &&
+        if (watched == cmbSelection &&
             (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
             zk::platform::Guard([this] { cmbSelectionKeyPress('\r'); });
             return true;

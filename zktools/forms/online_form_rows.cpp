@@ -136,6 +136,8 @@ void TOnlineForm::StringGrid1DbleClick() {
     cmbSelection->raise();
     cmbSelection->setFocus();
     const QSignalBlocker quiet(cmbSelection);
+    // "<Delete>" is no entry: none is current, so Down takes the first parameter.
+    cmbSelection->setCurrentIndex(-1);
     cmbSelection->setEditText(kDelete);
     // Selected, so that typing replaces it.
     cmbSelection->lineEdit()->selectAll();

@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "zktools/platform/desktop_keys.h"
 #include "zktools/platform/exception_guard.h"
 #include "zktools/platform/modal_hooks.h"
 
@@ -40,7 +41,7 @@ bool Usable(const QAbstractButton* button) {
 }
 } // namespace
 
-ModalForm::ModalForm(QWidget* parent) : QDialog(parent) {}
+ModalForm::ModalForm(QWidget* parent) : QDialog(parent), radioKeys_(new RadioGroupKeys(this)) {}
 
 ModalForm::~ModalForm() {
     // Destroyed inside its own run: the run cannot go on, but nothing may keep
@@ -68,6 +69,8 @@ int ModalForm::ShowModal() {
     // edit; here only the focused button or a declared default button answers Enter.
     for (auto* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
+    // Arrow keys in radio groups check and click as on the desktop.
+    radioKeys_->Watch(*this);
 
     // Modality only takes effect when the window is shown.
     if (isVisible())
@@ -179,7 +182,7 @@ void ModalForm::done(int result) {
 }
 
 QAbstractButton* ModalForm::EnterTarget() const {
-    if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); Usable(focused))
+    if (QPushButton* focused = FocusedPushButton(*this))
         return focused;
     for (auto* button : findChildren<QPushButton*>()) {
         if (button->isDefault() && Usable(button))
@@ -214,6 +217,10 @@ void ModalForm::keyPressEvent(QKeyEvent* event) {
     default:
         QDialog::keyPressEvent(event);
     }
+}
+
+bool ModalForm::focusNextPrevChild(bool next) {
+    return FocusNextStop(*this, next, [this](bool n) { return QDialog::focusNextPrevChild(n); });
 }
 
 void ModalForm::showEvent(QShowEvent* event) {

@@ -2,7 +2,7 @@
 // non-zero modal result ends: hiding the form does not end it (a wizard page hides
 // itself while its successor runs). FormActivate runs when the form is shown,
 // FormDeactivate when its run has ended; message boxes and dialogs opened above
-// it call neither.
+// it call neither. Keys follow the desktop's rules (desktop_keys.h).
 #ifndef ZKTOOLS_PLATFORM_MODAL_FORM_H
 #define ZKTOOLS_PLATFORM_MODAL_FORM_H
 
@@ -13,6 +13,10 @@
 
 class QAbstractButton;
 class QEventLoop;
+
+namespace zk::platform {
+class RadioGroupKeys;
+}
 
 namespace zk::platform {
 
@@ -64,6 +68,8 @@ protected:
     virtual void FormClose() {}
 
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab with one stop per radio group.
+    bool focusNextPrevChild(bool next) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
@@ -81,6 +87,7 @@ private:
     unsigned long long runCounter_ = 0;
     QEventLoop* loop_ = nullptr;
     QPointer<QAbstractButton> cancelButton_;
+    RadioGroupKeys* radioKeys_;
 };
 
 } // namespace zk::platform

@@ -10,6 +10,7 @@
 #include <mutex>
 
 #include "tests/forms/main/main_form_fixture.h"
+#include "tests/platform/key_presses.h"
 #include "zktools/forms/about_box.h"
 #include "zktools/forms/windows.h"
 #include "zktools/platform/application_title.h"
@@ -103,8 +104,18 @@ void PrintTo(const ClosingCase& c, std::ostream* out) {
 
 const ClosingCase kClosings[] = {
     {"OK", [](TAbout& box) { box.btnOK->click(); }, zk::platform::kModalOk},
-    {"Enter", [](TAbout& box) { QTest::keyClick(&box, Qt::Key_Return); }, zk::platform::kModalOk},
-    {"Escape", [](TAbout& box) { QTest::keyClick(&box, Qt::Key_Escape); }, zk::platform::kModalOk},
+    {"Enter",
+     [](TAbout& box) {
+         ASSERT_TRUE(zk::platform::testing::Activate(box));
+         zk::platform::testing::Press(Qt::Key_Return);
+     },
+     zk::platform::kModalOk},
+    {"Escape",
+     [](TAbout& box) {
+         ASSERT_TRUE(zk::platform::testing::Activate(box));
+         zk::platform::testing::Press(Qt::Key_Escape);
+     },
+     zk::platform::kModalOk},
     {"CloseBox", [](TAbout& box) { box.close(); }, zk::platform::kModalCancel},
 };
 
@@ -118,6 +129,58 @@ TEST_P(AboutBoxClosing, ClosesWithoutShowingAnything) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, AboutBoxClosing, ::testing::ValuesIn(kClosings), CaseName());
+
+struct AboutKeyCase {
+    const char* name;
+    std::vector<zk::platform::testing::KeyStep> keys;
+    int result;   // the box's modal result after the keys; 0 while it is open
+    int messages; // the library's version shown by More
+};
+
+void PrintTo(const AboutKeyCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class AboutBoxKeys : public AboutBox, public ::testing::WithParamInterface<AboutKeyCase> {};
+
+// OK is the default and the cancel button; a focused More takes Enter itself.
+TEST_P(AboutBoxKeys, EnterAndEscapePressOKUnlessMoreHasTheFocus) {
+    const AboutKeyCase& c = GetParam();
+    TAbout box;
+    int result = -1;
+    const int ended = ShowWith(box, [&](TAbout& running) {
+        ASSERT_TRUE(zk::platform::testing::Activate(running));
+        EXPECT_EQ(zk::platform::testing::FocusName(), "btnOK") << "at activation";
+        zk::platform::testing::PressKeys(c.keys);
+        result = running.ModalResult();
+        if (result == zk::platform::kModalNone)
+            running.btnOK->click();
+    });
+    EXPECT_EQ(result, c.result);
+    EXPECT_EQ(ended, c.result == 0 ? zk::platform::kModalOk : c.result);
+    EXPECT_EQ(fakes.messages.Texts().size(), c.messages);
+}
+
+using zk::platform::testing::ShiftTab;
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, AboutBoxKeys,
+    ::testing::Values(
+        AboutKeyCase{"EnterAtOncePressesOK", {{Qt::Key_Return}}, zk::platform::kModalOk, 0},
+        AboutKeyCase{"EscapePressesOK", {{Qt::Key_Escape}}, zk::platform::kModalOk, 0},
+        AboutKeyCase{"TabThenEnterPressesMore",
+                     {{Qt::Key_Tab, "btnMore"}, {Qt::Key_Return, "btnMore"}},
+                     0,
+                     1},
+        AboutKeyCase{"TabWrapsBackToOK",
+                     {{Qt::Key_Tab, "btnMore"}, {Qt::Key_Tab, "btnOK"}, {Qt::Key_Space}},
+                     zk::platform::kModalOk,
+                     0},
+        AboutKeyCase{"EscapeAfterMorePressesOK",
+                     {ShiftTab("btnMore"), {Qt::Key_Space, "btnMore"}, {Qt::Key_Escape}},
+                     zk::platform::kModalOk,
+                     1}),
+    CaseName());
 
 TEST_F(AboutBox, OpensFromTheHelpMenuCentredOnTheScreen) {
     Use(Machine::NoPorts);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/forms/main/main_form_fixture.h"
+#include "tests/platform/key_presses.h"
 #include "zktools/forms/about_box.h"
 #include "zktools/forms/edit_form.h"
 #include "zktools/forms/windows.h"
@@ -76,6 +77,64 @@ TEST_F(MainWindow, FixedTealWindowWithFourBoldButtonsInOrder) {
     EXPECT_EQ(tabStops, (std::vector<QWidget*>{main.btnDiagnostics, main.btnEdit, main.btnOnline,
                                                main.btnConfigurationWizards}));
 }
+
+struct MainKeyCase {
+    const char* name;
+    std::vector<zk::platform::testing::KeyStep> keys;
+    const char* pressed; // the one button the keys press, nullptr for none
+};
+
+void PrintTo(const MainKeyCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class MainWindowKeys : public MainFormFixture, public ::testing::WithParamInterface<MainKeyCase> {};
+
+// The focus starts on the first button of the tab order; Enter presses the focused button as
+// Space does, since the window has no default button.
+TEST_P(MainWindowKeys, KeysMoveTheFocusAlongTheTabOrderAndPressTheFocusedButton) {
+    using namespace zk::platform::testing;
+    const MainKeyCase& c = GetParam();
+    Use(Machine::NoPorts);
+    TMainForm& main = Start();
+    QStringList pressed;
+    for (QPushButton* button :
+         {main.btnEdit, main.btnOnline, main.btnConfigurationWizards, main.btnDiagnostics}) {
+        QObject::connect(button, &QPushButton::clicked, &main,
+                         [&pressed, button] { pressed << button->objectName(); });
+    }
+    main.show();
+    ASSERT_TRUE(Activate(main));
+    EXPECT_EQ(FocusName(), "btnDiagnostics") << "at activation";
+    PressKeys(c.keys);
+    EXPECT_EQ(pressed.join(',').toStdString(), c.pressed != nullptr ? c.pressed : "");
+    EXPECT_TRUE(main.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TabOrder, MainWindowKeys,
+    ::testing::Values(
+        MainKeyCase{"SpaceAtStart", {{Qt::Key_Space}}, "btnDiagnostics"},
+        MainKeyCase{"EnterAtStart", {{Qt::Key_Return}}, "btnDiagnostics"},
+        MainKeyCase{
+            "KeypadEnter", {{Qt::Key_Enter, nullptr, Qt::KeypadModifier}}, "btnDiagnostics"},
+        MainKeyCase{"TabThenEnter", {{Qt::Key_Tab, "btnEdit"}, {Qt::Key_Return}}, "btnEdit"},
+        MainKeyCase{"TwoTabsThenSpace",
+                    {{Qt::Key_Tab, "btnEdit"}, {Qt::Key_Tab, "btnOnline"}, {Qt::Key_Space}},
+                    "btnOnline"},
+        MainKeyCase{"ShiftTabThenEnter",
+                    {zk::platform::testing::ShiftTab("btnConfigurationWizards"), {Qt::Key_Return}},
+                    "btnConfigurationWizards"},
+        MainKeyCase{"TabWrapsAround",
+                    {{Qt::Key_Tab, "btnEdit"},
+                     {Qt::Key_Tab, "btnOnline"},
+                     {Qt::Key_Tab, "btnConfigurationWizards"},
+                     {Qt::Key_Tab, "btnDiagnostics"},
+                     {Qt::Key_Return}},
+                    "btnDiagnostics"},
+        MainKeyCase{
+            "EscapeDoesNothing", {{Qt::Key_Escape, "btnDiagnostics"}, {Qt::Key_Escape}}, nullptr}),
+    CaseName());
 
 TEST_F(MainWindow, MenusCarryTheirCaptionsAndNames) {
     Use(Machine::NoPorts);

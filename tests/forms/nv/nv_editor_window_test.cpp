@@ -1,8 +1,11 @@
 // The NV editor's window: its controls where and as they were drawn, the tab order,
 // the file dialogs it asks for, help, and the "Done" captions with their timers.
 #include "tests/forms/nv/nv_fixture.h"
+#include "tests/platform/key_presses.h"
 
 #include <QHeaderView>
+
+#include <vector>
 
 namespace nvtest {
 namespace {
@@ -127,6 +130,91 @@ TEST_F(NvEditorWindowTest, SelectedNameOnlyWhileTheGridHasTheFocus) {
         EXPECT_EQ(editor.HelpGrid(), editor.StringGrid1);
     });
 }
+
+struct EditorKeyCase {
+    const char* name;
+    bool loaded; // a set is loaded from the drive first: the send and save buttons are enabled
+    std::vector<zk::platform::testing::KeyStep> keys;
+    int result; // the editor's modal result after the keys; 0 while it is open
+    int helpCalls;
+};
+
+void PrintTo(const EditorKeyCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class NvEditorKeys : public NvFixture, public ::testing::WithParamInterface<EditorKeyCase> {};
+
+// The focus is on Close at activation and after every load; Tab walks the window's order,
+// passing over the disabled buttons; Enter presses the focused button; Escape closes.
+TEST_P(NvEditorKeys, TabWalksTheWindowAndEnterPressesTheFocusedButton) {
+    const EditorKeyCase& c = GetParam();
+    int result = -1;
+    script.On(EditForm, [&] {
+        TEditForm& editor = *EditForm;
+        ASSERT_TRUE(zk::platform::testing::Activate(editor));
+        EXPECT_EQ(zk::platform::testing::FocusName(), "btnClose") << "at activation";
+        if (c.loaded) {
+            editor.btnFromDrive->click();
+            ASSERT_TRUE(editor.btnSave->isEnabled());
+        }
+        zk::platform::testing::PressKeys(c.keys);
+        result = editor.ModalResult();
+        if (result == zk::platform::kModalNone)
+            editor.btnClose->click();
+    });
+    MainForm->EditMode = 0;
+    EditForm->ShowModal();
+    EXPECT_EQ(result, c.result);
+    EXPECT_EQ(static_cast<int>(fakes.help.Calls().size()), c.helpCalls);
+    EXPECT_EQ(Told(), QStringList());
+}
+
+using zk::platform::testing::ShiftTab;
+constexpr int kClosed = zk::platform::kModalCancel;
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, NvEditorKeys,
+    ::testing::Values(
+        EditorKeyCase{"EnterAtOnceCloses", false, {{Qt::Key_Return}}, kClosed, 0},
+        EditorKeyCase{"EscapeCloses", false, {{Qt::Key_Escape}}, kClosed, 0},
+        EditorKeyCase{"TabPassesOverTheDisabledSendAndSaveButtons",
+                      false,
+                      {{Qt::Key_Tab, "StringGrid1"},
+                       {Qt::Key_Tab, "btnFromDrive"},
+                       {Qt::Key_Tab, "btnFromNV"},
+                       {Qt::Key_Tab, "btnOpen"},
+                       {Qt::Key_Tab, "btnClean"},
+                       {Qt::Key_Tab, "btnHelp"},
+                       {Qt::Key_Tab, "btnClose"},
+                       ShiftTab("btnHelp"),
+                       ShiftTab("btnClean")},
+                      0,
+                      0},
+        EditorKeyCase{"TabOrderWithALoadedSet",
+                      true,
+                      {ShiftTab("btnHelp"),
+                       ShiftTab("btnSave"),
+                       ShiftTab("btnToNV"),
+                       ShiftTab("btnToDrive"),
+                       ShiftTab("btnClean"),
+                       {Qt::Key_Tab, "btnToDrive"}},
+                      0,
+                      0},
+        EditorKeyCase{"EnterOnHelpOpensHelp", false, {ShiftTab("btnHelp"), {Qt::Key_Return}}, 0, 1},
+        // The load enables the send buttons, so Tab now stops at them.
+        EditorKeyCase{"EnterOnLoadFromDriveLoads",
+                      false,
+                      {{Qt::Key_Tab, "StringGrid1"},
+                       {Qt::Key_Tab, "btnFromDrive"},
+                       {Qt::Key_Return, "btnFromDrive"},
+                       {Qt::Key_Tab, "btnFromNV"},
+                       {Qt::Key_Tab, "btnOpen"},
+                       {Qt::Key_Tab, "btnClean"},
+                       {Qt::Key_Tab, "btnToDrive"}},
+                      0,
+                      0}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(NvEditorWindowTest, F1InTheGridAsksForTheSelectedParameter) {
     RunEditor([&](TEditForm& editor) {

@@ -1,6 +1,7 @@
 // The numeric value dialog: what it shows for a parameter in either IV mode, which
 // typed texts it takes, refuses or does not read, and its keys.
 #include "tests/forms/nv/value_dialog_fixture.h"
+#include "tests/platform/key_presses.h"
 
 #include <QLocale>
 
@@ -121,20 +122,23 @@ TEST_F(ValueEditDialogTest, ReadsAPointWhateverTheLocale) {
 TEST_F(ValueEditDialogTest, EnterAcceptsOnlyWhileOKMayBePressed) {
     SymTable.SetValue("Command", 0);
     Open(ValEditdlg, kFromNVEditor, "Command", kVoltage, [] {
+        ASSERT_TRUE(zk::platform::testing::Activate(*ValEditdlg));
         ValEditdlg->edtValue->setFocus();
         ValEditdlg->edtValue->setText("1.50");
-        QTest::keyClick(ValEditdlg->edtValue, Qt::Key_Return);
+        zk::platform::testing::Press(Qt::Key_Return);
         EXPECT_NE(ValEditdlg->ModalResult(), zk::platform::kModalNone);
     });
     EXPECT_EQ(Value("Command"), 126);
 
     SymTable.SetValue("HVF", 5);
     Open(ValEditdlg, kFromOnline, "HVF", kVoltage, [] {
+        ASSERT_TRUE(zk::platform::testing::Activate(*ValEditdlg));
         ValEditdlg->edtValue->setFocus();
-        QTest::keyClick(ValEditdlg->edtValue, Qt::Key_Return);
-        QTest::keyClick(ValEditdlg->edtValue, Qt::Key_Enter);
+        zk::platform::testing::Press(Qt::Key_Return);
+        zk::platform::testing::Press(Qt::Key_Enter, Qt::KeypadModifier);
         EXPECT_EQ(ValEditdlg->ModalResult(), zk::platform::kModalNone) << "Enter does nothing";
-        QTest::keyClick(ValEditdlg, Qt::Key_Escape);
+        EXPECT_EQ(zk::platform::testing::FocusName(), "edtValue");
+        zk::platform::testing::Press(Qt::Key_Escape);
     });
     EXPECT_EQ(Value("HVF"), 5);
     EXPECT_EQ(Told(), QStringList());

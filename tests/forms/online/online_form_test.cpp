@@ -1,5 +1,6 @@
 // The on-line editor opened over the simulated drive, with the status thread polling.
 #include "tests/forms/online/online_fixture.h"
+#include "tests/platform/key_presses.h"
 
 #include "zktools/model/data_process.h"
 
@@ -15,6 +16,10 @@ namespace online_test {
 namespace {
 
 using zk::platform::HelpRequest;
+using zk::platform::testing::FocusName;
+using zk::platform::testing::Press;
+using zk::platform::testing::PressKeys;
+using zk::platform::testing::Type;
 
 QString ModelLabel(int32_t model) {
     const auto label = SymbolTable::GetLabel("Model", model);
@@ -189,11 +194,13 @@ TEST_F(OnlineFormTest, RowChoiceReadsTheParameterOnceItsNameIsSpelled) {
         EXPECT_EQ(combo->currentText(), "<Delete>");
         EXPECT_EQ(MainForm->DialogMode, 2);
         const uint64_t frames = Frames();
-        QTest::keyClicks(combo->lineEdit(), "ki");
+        EXPECT_EQ(FocusName(), "cmbSelection");
+        Type("ki");
         EXPECT_TRUE(combo->isVisible());
         EXPECT_EQ(Cell(0, 2), QString());
-        QTest::keyClicks(combo->lineEdit(), "p");
+        Type("p");
         EXPECT_FALSE(combo->isVisible());
+        EXPECT_EQ(FocusName(), "StringGrid1");
         EXPECT_EQ(Cell(0, 2), "Kip");
         // The label alone: Kip has its factory value 11 on the drive.
         EXPECT_EQ(Cell(1, 2), "79.356");
@@ -201,7 +208,7 @@ TEST_F(OnlineFormTest, RowChoiceReadsTheParameterOnceItsNameIsSpelled) {
 
         // Not user-visible outside factory mode: never accepted, the combo stays.
         DoubleClickCell(0, 3);
-        QTest::keyClicks(combo->lineEdit(), "Kii");
+        Type("Kii");
         EXPECT_TRUE(combo->isVisible());
         EXPECT_EQ(Cell(0, 3), QString());
 
@@ -213,7 +220,7 @@ TEST_F(OnlineFormTest, RowChoiceReadsTheParameterOnceItsNameIsSpelled) {
         QAbstractItemView* list = combo->view();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
         list->setCurrentIndex(list->model()->index(entry, 0));
-        QTest::keyClick(list, Qt::Key_Return);
+        Press(Qt::Key_Return); // at the open list, which has the focus
         EXPECT_FALSE(combo->isVisible());
         EXPECT_EQ(Cell(0, 4), "ILmtPlus");
         EXPECT_EQ(Cell(1, 4), SymbolTable::GetLabel("ILmtPlus", 3).value_or("?").data());
@@ -223,7 +230,7 @@ TEST_F(OnlineFormTest, RowChoiceReadsTheParameterOnceItsNameIsSpelled) {
 
         // Double-click on the name, then Enter at once: the row empties.
         DoubleClickCell(0, 2);
-        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        Press(Qt::Key_Return);
         EXPECT_FALSE(combo->isVisible());
         EXPECT_EQ(Cell(0, 2), QString());
         EXPECT_EQ(Cell(1, 2), QString());
@@ -231,13 +238,146 @@ TEST_F(OnlineFormTest, RowChoiceReadsTheParameterOnceItsNameIsSpelled) {
     EXPECT_TRUE(fakes_.messages.Texts().isEmpty());
 }
 
+struct OnlineKeyCase {
+    const char* name;
+    int choiceRow; // row whose name cell is double-clicked first; 0 for none
+    const char* typed;
+    std::vector<zk::platform::testing::KeyStep> keys;
+    const char* rowName; // the row's name afterwards; "<first>" the first of the list
+    bool choiceOpen;     // the row choice still shows
+    int result;          // the editor's modal result after the keys; 0 while it is open
+    QList<HelpRequest> help;
+};
+
+void PrintTo(const OnlineKeyCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class OnlineFormKeys : public OnlineFormTest,
+                       public ::testing::WithParamInterface<OnlineKeyCase> {};
+
+// Row 2 holds "Kip" before the keys. The focus starts in the grid; the row choice takes the
+// keys while it shows; Enter at once empties the row; the first Down takes the list's first
+// parameter; Tab walks the grid, Help and Close.
+TEST_P(OnlineFormKeys, KeysWorkTheRowChoiceAndTheButtons) {
+    const OnlineKeyCase& c = GetParam();
+    PresetRow(fakes_.settings, 2, "Kip");
+    CreateWindows();
+    Open([&] {
+        EXPECT_EQ(FocusName(), "StringGrid1") << "at activation";
+        QString first = OnlineForm->cmbSelection->itemText(0);
+        if (c.choiceRow != 0) {
+            DoubleClickCell(0, c.choiceRow);
+            EXPECT_EQ(FocusName(), "cmbSelection");
+        }
+        Type(c.typed);
+        PressKeys(c.keys);
+        EXPECT_EQ(OnlineForm->ModalResult(), c.result);
+        const QString expected = QString::fromLatin1(c.rowName);
+        EXPECT_EQ(Cell(0, 2), expected == "<first>" ? first : expected);
+        EXPECT_EQ(OnlineForm->cmbSelection->isVisible(), c.choiceOpen);
+    });
+    EXPECT_EQ(fakes_.help.Calls().size(), static_cast<std::size_t>(c.help.size()));
+    for (qsizetype i = 0; i < c.help.size() && i < qsizetype(fakes_.help.Calls().size()); ++i) {
+        EXPECT_EQ(fakes_.help.Calls()[static_cast<std::size_t>(i)].request, c.help[i]);
+    }
+    EXPECT_TRUE(fakes_.messages.Texts().isEmpty());
+}
+
+using zk::platform::testing::ShiftTab;
+constexpr int kOpen = 0;
+constexpr int kOk = zk::platform::kModalOk;
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, OnlineFormKeys,
+    ::testing::Values(
+        OnlineKeyCase{"EnterAtOnceEmptiesTheRow",
+                      2,
+                      "",
+                      {{Qt::Key_Return, "StringGrid1"}},
+                      "",
+                      false,
+                      kOpen,
+                      {}},
+        OnlineKeyCase{"KeypadEnterAtOnceEmptiesTheRow",
+                      2,
+                      "",
+                      {{Qt::Key_Enter, "StringGrid1", Qt::KeypadModifier}},
+                      "",
+                      false,
+                      kOpen,
+                      {}},
+        OnlineKeyCase{"FirstDownTakesTheFirstParameter",
+                      2,
+                      "",
+                      {{Qt::Key_Down, "StringGrid1"}},
+                      "<first>",
+                      false,
+                      kOpen,
+                      {}},
+        OnlineKeyCase{"APartlyTypedNameKeepsTheChoiceOpen", 2, "ivm", {}, "Kip", true, kOpen, {}},
+        OnlineKeyCase{"EnterAfterANameOfNoParameterKeepsTheChoiceOpen",
+                      2,
+                      "Kii",
+                      {{Qt::Key_Return, "cmbSelection"}},
+                      "Kip",
+                      true,
+                      kOpen,
+                      {}},
+        OnlineKeyCase{"EnterAfterTheChoiceTookANameGoesToTheGrid",
+                      2,
+                      "ivmode",
+                      {{Qt::Key_Return, "StringGrid1"}},
+                      "IVMode",
+                      false,
+                      kOpen,
+                      {}},
+        OnlineKeyCase{"F1InTheGridSearchesForTheRowsName",
+                      0,
+                      "",
+                      {{Qt::Key_Down, "StringGrid1"}, {Qt::Key_F1}},
+                      "Kip",
+                      false,
+                      kOpen,
+                      {HelpRequest::PartialKey("Kip")}},
+        OnlineKeyCase{"TabWalksGridHelpAndClose",
+                      0,
+                      "",
+                      {{Qt::Key_Tab, "btnHelp"},
+                       {Qt::Key_Tab, "btnClose"},
+                       {Qt::Key_Tab, "StringGrid1"},
+                       ShiftTab("btnClose"),
+                       ShiftTab("btnHelp"),
+                       {Qt::Key_Return, "btnHelp"}},
+                      "Kip",
+                      false,
+                      kOpen,
+                      {HelpRequest::Context(2)}},
+        OnlineKeyCase{"EnterOnCloseCloses",
+                      0,
+                      "",
+                      {ShiftTab("btnClose"), {Qt::Key_Return}},
+                      "Kip",
+                      false,
+                      kOk,
+                      {}},
+        OnlineKeyCase{"EscapeClosesAsTheCloseBox",
+                      0,
+                      "",
+                      {{Qt::Key_Escape}},
+                      "Kip",
+                      false,
+                      zk::platform::kModalCancel,
+                      {}}),
+    [](const auto& param) { return std::string(param.param.name); });
+
 TEST_F(OnlineFormTest, AFailedRowReadShowsWhyAndLeavesTheRowAndTheChoiceOpen) {
     CreateWindows();
     Open([&] {
         ASSERT_TRUE(WaitForRefreshes(1));
         Drive().DisconnectDrive(zkcomm::sim::DataInLevel::High);
         DoubleClickCell(0, 1);
-        QTest::keyClicks(OnlineForm->cmbSelection->lineEdit(), "Kip");
+        Type("Kip");
         EXPECT_TRUE(OnlineForm->cmbSelection->isVisible());
         EXPECT_EQ(Cell(0, 1), QString());
     });
@@ -248,7 +388,7 @@ TEST_F(OnlineFormTest, FactoryModeOffersEveryParameterToTheRowChoice) {
     CreateWindows(true);
     Open([&] {
         DoubleClickCell(0, 1);
-        QTest::keyClicks(OnlineForm->cmbSelection->lineEdit(), "Kii");
+        Type("Kii");
         EXPECT_EQ(Cell(0, 1), "Kii");
     });
 }

@@ -91,9 +91,10 @@ int main(int argc, char** argv) {
             const QRect cell = grid->visualRect(grid->model()->index(9, 0));
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
             QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-            QTest::keyClicks(OnlineForm->cmbSelection->lineEdit(), "PW");
+            // Typed where the keys arrive: the combo, which has the focus.
+            QTest::keyClicks(QApplication::focusWidget(), "PW");
             Save(form, folder + "/online-row-choice.png");
-            QTest::keyClick(OnlineForm->cmbSelection->lineEdit(), Qt::Key_Return);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 
             // A value dialog above the editor, for "Command".
             const QRect value = grid->visualRect(grid->model()->index(1, 1));

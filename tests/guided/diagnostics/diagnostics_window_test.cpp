@@ -2,6 +2,7 @@
 // re-enables Start, Cancel and the close box hide the window, and a failure inside the run
 // is shown while the window stays open.
 #include "tests/guided/diagnostics/diagnostics_fixture.h"
+#include "tests/platform/key_presses.h"
 
 #include "zktools/forms/main_form.h"
 #include "zktools/forms/windows.h"
@@ -102,6 +103,63 @@ TEST_F(DiagnosticsWindow, EnterPressesStartAlsoAfterARun) {
         window.btnCancel->click();
     });
 }
+
+struct DiagnosticsKeyCase {
+    const char* name;
+    std::vector<zk::platform::testing::KeyStep> keys;
+    int result; // the window's modal result after the keys; 0 while it is open
+    bool armed; // Start was pressed
+};
+
+void PrintTo(const DiagnosticsKeyCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DiagnosticsWindowKeys : public DiagnosticsWindow,
+                              public ::testing::WithParamInterface<DiagnosticsKeyCase> {};
+
+// Start has the focus at activation and is the default button; Tab walks Start, Cancel and
+// the list, passing over the dial; Escape closes as the close box.
+TEST_P(DiagnosticsWindowKeys, StartTakesEnterAndTabWalksTheWindow) {
+    const DiagnosticsKeyCase& c = GetParam();
+    Show([&] {
+        ASSERT_TRUE(zk::platform::testing::Activate(window));
+        EXPECT_EQ(zk::platform::testing::FocusName(), "btnStart") << "at activation";
+        zk::platform::testing::PressKeys(c.keys);
+        EXPECT_EQ(window.ModalResult(), c.result);
+        EXPECT_EQ(window.Timer1.IsArmed(), c.armed);
+        if (window.ModalResult() == zk::platform::kModalNone)
+            window.btnCancel->click();
+    });
+}
+
+using zk::platform::testing::ShiftTab;
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, DiagnosticsWindowKeys,
+    ::testing::Values(
+        DiagnosticsKeyCase{
+            "EnterAtOncePressesStartOnce", {{Qt::Key_Return}, {Qt::Key_Return}}, 0, true},
+        DiagnosticsKeyCase{"SpaceAtOncePressesStart", {{Qt::Key_Space}}, 0, true},
+        DiagnosticsKeyCase{"TabToCancelThenEnterCloses",
+                           {{Qt::Key_Tab, "btnCancel"}, {Qt::Key_Return}},
+                           zk::platform::kModalCancel,
+                           false},
+        DiagnosticsKeyCase{"TabOrder",
+                           {{Qt::Key_Tab, "btnCancel"},
+                            {Qt::Key_Tab, "Checklist"},
+                            {Qt::Key_Tab, "btnStart"},
+                            ShiftTab("Checklist"),
+                            ShiftTab("btnCancel"),
+                            ShiftTab("btnStart")},
+                           0,
+                           false},
+        DiagnosticsKeyCase{"EnterInTheListPressesTheDefaultStart",
+                           {ShiftTab("Checklist"), {Qt::Key_Return}},
+                           0,
+                           true},
+        DiagnosticsKeyCase{"EscapeCloses", {{Qt::Key_Escape}}, zk::platform::kModalCancel, false}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(DiagnosticsWindow, StartAgainClearsTheReportAndReopeningIsIdleAgain) {
     CleanDrive();

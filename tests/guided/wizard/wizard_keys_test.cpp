@@ -3,11 +3,27 @@
 // recalculation, and Help opens the wizard's help topic.
 #include "tests/guided/wizard/wizard_fixture.h"
 
+#include <QRadioButton>
+
+#include <vector>
+
+#include "tests/platform/key_presses.h"
+#include "zktools/guided/wizard_radio_group.h"
+
 namespace wizardtest {
 namespace {
 
+// The pages as the program creates them, for a table of cases.
+struct TWizardPages {
+    ModalForm* motordata;
+    ModalForm* pwmv;
+    ModalForm* pwmi;
+};
+
 class WizardKeysTest : public WizardFixture {
 protected:
+    static TWizardPages Pages() { return {MotordataDlg, PWMVDlg, PWMIDlg}; }
+
     void SetUp() override {
         WizardFixture::SetUp();
         MotorResults(30.0f, 56.6, false);
@@ -39,12 +55,16 @@ TEST_F(WizardKeysTest, EnterMovesTheFocusAlongThePage) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         RunPage(c.page, [&] {
+            ASSERT_TRUE(zk::platform::testing::Activate(*c.page));
             c.edit->setFocus();
-            QTest::keyClicks(c.edit, "12");
-            QTest::keyClick(c.edit, Qt::Key_Return);
+            zk::platform::testing::Type("12");
+            zk::platform::testing::Press(Qt::Key_Return);
             EXPECT_EQ(c.page->focusWidget(), c.next);
             EXPECT_EQ(c.edit->text(), "12") << "the keys reached the edit";
-            QTest::keyClick(c.edit, Qt::Key_Enter, Qt::KeypadModifier);
+            // Back in the edit: keypad Enter moves on as well and presses no button.
+            c.edit->setFocus();
+            zk::platform::testing::Press(Qt::Key_Enter, Qt::KeypadModifier);
+            EXPECT_EQ(c.page->focusWidget(), c.next);
             EXPECT_EQ(c.page->ModalResult(), 0) << "Enter pressed no button";
         });
     }
@@ -99,6 +119,212 @@ TEST_F(WizardKeysTest, CharacterKeysArmTheRecalculation) {
         });
     }
 }
+
+struct ControlKeyCase {
+    const char* name;
+    int source; // "Command Source" before the keys
+    std::vector<zk::platform::testing::KeyStep> keys;
+    int result; // the page's modal result after the keys; 0 while it waits
+    int mode;   // "Control Mode" and "Command Source" afterwards
+    int sourceAfter;
+    bool frequencyShown;
+    QStringList told;
+};
+
+void PrintTo(const ControlKeyCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ControlPageKeys : public WizardKeysTest,
+                        public ::testing::WithParamInterface<ControlKeyCase> {};
+
+// The control page's radio groups answer the arrows as a click: the choice is made and the
+// focus moves on as the click handlers move it; Tab stops once per group.
+TEST_P(ControlPageKeys, ArrowsChooseAsAClickAndTabStopsOncePerGroup) {
+    const ControlKeyCase& c = GetParam();
+    TControlDlg& page = *ControlDlg;
+    page.rdigMode->SetItemIndex(0);
+    page.rdigSource->SetItemIndex(c.source);
+    RunPage(ControlDlg, [&] {
+        ASSERT_TRUE(zk::platform::testing::Activate(page));
+        EXPECT_EQ(zk::platform::testing::FocusName(), "rdigModeItem0") << "at activation";
+        zk::platform::testing::PressKeys(c.keys);
+        EXPECT_EQ(page.ModalResult(), c.result);
+        EXPECT_EQ(page.rdigMode->ItemIndex(), c.mode);
+        EXPECT_EQ(page.rdigSource->ItemIndex(), c.sourceAfter);
+        EXPECT_EQ(page.edtCmdF0->isVisible(), c.frequencyShown);
+        EXPECT_EQ(page.lblCmdF0->isVisible(), c.frequencyShown);
+    });
+    EXPECT_EQ(Told(), c.told);
+}
+
+using zk::platform::testing::ShiftTab;
+const QStringList kAskFrequency{"Please input PWM CMD frequency?"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ControlPageKeys,
+    ::testing::Values(
+        // Enter then presses Next, which asks for the frequency and focuses its edit.
+        ControlKeyCase{"DownChoosesTheModeAndMovesToNext",
+                       0,
+                       {{Qt::Key_Down, "btnNext"}, {Qt::Key_Return, "edtCmdF0"}},
+                       0,
+                       1,
+                       0,
+                       true,
+                       kAskFrequency},
+        ControlKeyCase{"UpChoosesTheModeAndMovesToNext",
+                       0,
+                       {{Qt::Key_Up, "btnNext"}, {Qt::Key_Space, "edtCmdF0"}},
+                       0,
+                       1,
+                       0,
+                       true,
+                       kAskFrequency},
+        ControlKeyCase{
+            "CommandVariableHidesTheFrequencyAndMovesToNext",
+            0,
+            {{Qt::Key_Tab, "rdigSourceItem0"}, {Qt::Key_Down, "btnNext"}, {Qt::Key_Tab, "btnHelp"}},
+            0,
+            0,
+            1,
+            false,
+            {}},
+        // The keys after the arrow reach the frequency edit; its Enter moves on to Next.
+        ControlKeyCase{"PwmCommandShowsTheFrequencyAndMovesIntoIt",
+                       1,
+                       {{Qt::Key_Tab, "rdigSourceItem1"},
+                        {Qt::Key_Up, "edtCmdF0"},
+                        {Qt::Key_Return, "btnNext"},
+                        {Qt::Key_Return, "edtCmdF0"}},
+                       0,
+                       0,
+                       0,
+                       true,
+                       kAskFrequency},
+        ControlKeyCase{"TabOrderWithOneStopPerGroup",
+                       0,
+                       {{Qt::Key_Tab, "rdigSourceItem0"},
+                        {Qt::Key_Tab, "cmbEncOut"},
+                        {Qt::Key_Tab, "edtCmdF0"},
+                        {Qt::Key_Tab, "btnBack"},
+                        {Qt::Key_Tab, "btnNext"},
+                        {Qt::Key_Tab, "btnHelp"},
+                        {Qt::Key_Tab, "rdigModeItem0"},
+                        ShiftTab("btnHelp"),
+                        ShiftTab("btnNext"),
+                        ShiftTab("btnBack"),
+                        ShiftTab("edtCmdF0"),
+                        ShiftTab("cmbEncOut"),
+                        ShiftTab("rdigSourceItem0"),
+                        ShiftTab("rdigModeItem0")},
+                       0,
+                       0,
+                       0,
+                       true,
+                       {}},
+        ControlKeyCase{"TabPassesOverTheHiddenFrequencyToTheCheckedSource",
+                       1,
+                       {{Qt::Key_Tab, "rdigSourceItem1"},
+                        {Qt::Key_Tab, "cmbEncOut"},
+                        {Qt::Key_Tab, "btnBack"}},
+                       0,
+                       0,
+                       1,
+                       false,
+                       {}},
+        ControlKeyCase{
+            "EnterOnBackGoesBack",
+            0,
+            {ShiftTab("btnHelp"), ShiftTab("btnNext"), ShiftTab("btnBack"), {Qt::Key_Return}},
+            kBack,
+            0,
+            0,
+            true,
+            {}},
+        ControlKeyCase{
+            "EscapeClosesThePageAsItsCloseBox", 0, {{Qt::Key_Escape}}, kClosed, 0, 0, true, {}}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+struct PageKeyCase {
+    const char* name;
+    ModalForm* TWizardPages::*page;
+    const char* focusAtActivation;
+    std::vector<zk::platform::testing::KeyStep> keys;
+    int result; // the page's modal result after the keys; 0 while it waits
+    int helpCalls;
+};
+
+void PrintTo(const PageKeyCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class WizardPageKeys : public WizardKeysTest, public ::testing::WithParamInterface<PageKeyCase> {};
+
+// The focus starts at the first stop of the page's tab order; Tab walks it; Enter presses the
+// focused button (no page has a default button); Escape acts as the close box.
+TEST_P(WizardPageKeys, TabWalksThePageAndEnterPressesTheFocusedButton) {
+    const PageKeyCase& c = GetParam();
+    ModalForm* page = Pages().*c.page;
+    RunPage(page, [&] {
+        ASSERT_TRUE(zk::platform::testing::Activate(*page));
+        EXPECT_EQ(zk::platform::testing::FocusName(), c.focusAtActivation) << "at activation";
+        zk::platform::testing::PressKeys(c.keys);
+        EXPECT_EQ(page->ModalResult(), c.result);
+    });
+    EXPECT_EQ(static_cast<int>(fakes.help.Calls().size()), c.helpCalls);
+    EXPECT_EQ(Told(), QStringList());
+}
+
+using zk::platform::testing::ShiftTab;
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, WizardPageKeys,
+    ::testing::Values(
+        PageKeyCase{"MotorDataTabOrder",
+                    &TWizardPages::motordata,
+                    "edtKe",
+                    {{Qt::Key_Tab, "edtL"},
+                     {Qt::Key_Tab, "edtIcs"},
+                     {Qt::Key_Tab, "edtR"},
+                     {Qt::Key_Tab, "cmbPoles"},
+                     {Qt::Key_Tab, "cmbFBPoles"},
+                     {Qt::Key_Tab, "btnCancel"},
+                     {Qt::Key_Tab, "btnNext"},
+                     {Qt::Key_Tab, "btnHelp"},
+                     {Qt::Key_Tab, "edtKe"},
+                     ShiftTab("btnHelp"),
+                     {Qt::Key_Return, "btnHelp"}},
+                    0,
+                    1},
+        PageKeyCase{
+            "MotorDataEnterOnCancelEndsTheWizard",
+            &TWizardPages::motordata,
+            "edtKe",
+            {ShiftTab("btnHelp"), ShiftTab("btnNext"), ShiftTab("btnCancel"), {Qt::Key_Return}},
+            kClosed,
+            0},
+        PageKeyCase{
+            "MotorDataEscape", &TWizardPages::motordata, "edtKe", {{Qt::Key_Escape}}, kClosed, 0},
+        PageKeyCase{
+            "VoltagePageEnterOnBackGoesBack",
+            &TWizardPages::pwmv,
+            "edtV1",
+            {ShiftTab("btnHelp"), ShiftTab("btnNext"), ShiftTab("btnBack"), {Qt::Key_Return}},
+            kBack,
+            0},
+        PageKeyCase{
+            "VoltagePageEscape", &TWizardPages::pwmv, "edtV1", {{Qt::Key_Escape}}, kClosed, 0},
+        PageKeyCase{
+            "CurrentPageEnterOnBackGoesBack",
+            &TWizardPages::pwmi,
+            "edtT1",
+            {ShiftTab("btnHelp"), ShiftTab("btnNext"), ShiftTab("btnBack"), {Qt::Key_Space}},
+            kBack,
+            0},
+        PageKeyCase{
+            "CurrentPageEscape", &TWizardPages::pwmi, "edtT1", {{Qt::Key_Escape}}, kClosed, 0}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(WizardKeysTest, HelpOpensContextFourOnEveryPage) {
     for (ModalForm* page :
