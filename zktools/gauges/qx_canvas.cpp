@@ -35,6 +35,14 @@ void FillOutline(QPainter& p, const QRect& r, const QColor& c) {
 
 } // namespace
 
+struct TCanvas::FontCache {
+    QString name;
+    int size;
+    TFontStyles style;
+    QFont font;
+    QFontMetrics metrics;
+};
+
 TCanvas::TCanvas(QImage* image) {
     Attach(image);
 }
@@ -157,17 +165,27 @@ void TCanvas::ApplyBrush(QPainter& p) const {
         p.setBrush(Qt::NoBrush);
 }
 
+const QFontMetrics& TCanvas::Metrics() {
+    if (!fontCache_ || fontCache_->name != Font.Name() || fontCache_->size != Font.Size() ||
+        fontCache_->style != Font.Style()) {
+        const QFont font = Font.ToQFont();
+        fontCache_.reset(
+            new FontCache{Font.Name(), Font.Size(), Font.Style(), font, QFontMetrics(font)});
+    }
+    return fontCache_->metrics;
+}
+
 int TCanvas::TextWidth(const QString& text) {
-    return QFontMetrics(Font.ToQFont()).horizontalAdvance(text);
+    return Metrics().horizontalAdvance(text);
 }
 
 int TCanvas::TextHeight(const QString& /*text*/) {
-    return QFontMetrics(Font.ToQFont()).height();
+    return Metrics().height();
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
-    const QFont font = Font.ToQFont();
-    const QFontMetrics metrics(font);
+    const QFontMetrics& metrics = Metrics();
+    const QFont& font = fontCache_->font;
     const int width = metrics.horizontalAdvance(text);
     if (QPainter* p = Begin()) {
         if (BrushVisible())

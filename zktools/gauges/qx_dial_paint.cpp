@@ -122,9 +122,6 @@ void TQxDial::ValueChange() {
     // A paint counts as visible: it may run for a picture of a hidden dial.
     if (!(isVisible() || Designing() || InPaint()) || !faceCached_)
         return;
-    TBitmap t;
-    t.Assign(*faceCache_);
-
     const TSignalSettings& s = SignalSettings();
     // Without a digit span every position shows at the start. The distance
     // from the start is taken in 64 bits: the ends may lie far apart.
@@ -133,27 +130,37 @@ void TQxDial::ValueChange() {
         s.DigitSpan != 0 ? 270.0f / static_cast<float>(s.DigitSpan) * static_cast<float>(fromStart)
                          : 0.0f;
     dotPos_ = QxRotate(dotStart_, knobCenter_, angle, true);
-    QxCircleAtPoint(t.Canvas(), dotPos_, dotRadius_, clBlack, DotColor());
 
+    // Straight onto the control: the cached face, the dot clipped to the knob
+    // square, then the value text clipped to its box, as if each were drawn on
+    // a bitmap of that square or box and copied over; only those two rects are
+    // shown anew.
     TCanvas& control = Canvas();
+    const TPen pen = control.Pen;
+    const TBrush brush = control.Brush;
     control.CopyMode = cmSrcCopy;
-    control.Draw(knobRect_.Left, knobRect_.Top, t);
-    UpdateRect(TRect{knobRect_.Left, knobRect_.Top, knobRect_.Left + t.Width(),
-                     knobRect_.Top + t.Height()});
+    control.Draw(knobRect_.Left, knobRect_.Top, *faceCache_);
+    const TRect knob{knobRect_.Left, knobRect_.Top, knobRect_.Left + faceCache_->Width(),
+                     knobRect_.Top + faceCache_->Height()};
+    control.SelectClipRect(knob);
+    QxCircleAtPoint(control, TPoint{knob.Left + dotPos_.X, knob.Top + dotPos_.Y}, dotRadius_,
+                    clBlack, DotColor());
+    UpdateRect(knob);
 
-    if (!(options_ & opValue) || valueRect_.Width() <= 0 || valueRect_.Height() <= 0)
-        return;
-    t.SetSize(valueRect_.Width(), valueRect_.Height());
-    TCanvas& tc = t.Canvas();
-    tc.Font.Assign(fontValue_);
-    tc.Brush.Style = bsSolid;
-    tc.Brush.Color = bevelValue_->Color();
-    tc.FillRect(TRect{0, 0, t.Width(), t.Height()});
-    const QString text = Designing() ? s.MaxValueFormat : ValueText;
-    tc.Brush.Style = bsClear;
-    tc.TextOut(t.Width() - tc.TextWidth(text), 0, text);
-    control.Draw(valueRect_.Left, valueRect_.Top, t);
-    UpdateRect(valueRect_);
+    if ((options_ & opValue) && valueRect_.Width() > 0 && valueRect_.Height() > 0) {
+        control.SelectClipRect(valueRect_);
+        control.Font.Assign(fontValue_);
+        control.Brush.Style = bsSolid;
+        control.Brush.Color = bevelValue_->Color();
+        control.FillRect(valueRect_);
+        const QString text = Designing() ? s.MaxValueFormat : ValueText;
+        control.Brush.Style = bsClear;
+        control.TextOut(valueRect_.Right - control.TextWidth(text), valueRect_.Top, text);
+        UpdateRect(valueRect_);
+    }
+    control.RemoveClip();
+    control.Pen = pen;
+    control.Brush = brush;
 }
 
 } // namespace zk::gauges
