@@ -51,6 +51,10 @@ public:
     void CalcSize();
 
     // Layout of the last paint, in control coordinates unless said otherwise.
+    // The face inside the outer frame (the whole control without the frame).
+    const TRect& FaceRect() const { return faceRect_; }
+    // The square the ticks hang inside of (empty without the scale).
+    const TRect& TickRect() const { return tickRect_; }
     const TRect& KnobRect() const { return knobRect_; }
     const TRect& ValueRect() const { return valueRect_; }
     // Face-cache coordinates (the knob square's top-left is 0, 0).
@@ -82,6 +86,8 @@ private:
     TDialOptions options_ = kAllDialOptions;
     std::unique_ptr<TScaleSettings> scaleSettings_;
 
+    TRect faceRect_;
+    TRect tickRect_;
     TRect knobRect_;
     TPoint knobCenter_;
     TPoint dotStart_;

@@ -44,10 +44,12 @@ void TQxDial::PaintNames(TCanvas& canvas, const TRect& r) {
 void TQxDial::PaintKnob(TCanvas& canvas, TRect& r) {
     if (options_ & opScale) {
         scaleSettings_->DialScala(canvas, r, 225, 270);
+        tickRect_ = r;
         knobRect_ = r;
         QxBorder(knobRect_, scaleSettings_->TickLength + 4);
     } else {
         const int side = r.Right - r.Left;
+        tickRect_ = TRect{};
         knobRect_ = TRect{r.Left, r.Top, r.Left + side, r.Top + side};
     }
     // A press anywhere on the knob, bevel ring included, starts a slide.
@@ -84,6 +86,7 @@ void TQxDial::Paint() {
         canvas.Brush.Style = bsSolid;
         canvas.Rectangle(0, 0, width(), height());
     }
+    faceRect_ = r;
 
     canvas.Font.Assign(fontValue_);
     if (options_ & opValue)
