@@ -14,6 +14,7 @@
 
 #include "tests/gauges/dial_support.h"
 #include "zktools/gauges/qx_dial.h"
+#include "zktools/gauges/qx_proc_shapes.h"
 #include "zktools/guided/progress_dial.h"
 
 namespace zk::gauges {
@@ -86,6 +87,43 @@ TEST_P(DialRects, APositionChangeShowsOnlyTheKnobAndTheValueBoxAnew) {
                                                    << (d.shown - allowed).boundingRect().width();
         EXPECT_TRUE(d.shown.intersects(ToQRect(d.ValueRect())));
         EXPECT_EQ(d.paints, paints);
+    }
+}
+
+// The dot a position change sets on the knob is, pixel for pixel, the one
+// QxCircleAtPoint draws there, and nothing else of the knob changes: at each
+// digit, the knob as shown equals the knob of a far digit with the dot drawn
+// over it, around the dot.
+TEST_P(DialRects, EachPositionShowsTheDotAsItIsDrawn) {
+    const LayoutCase& c = GetParam();
+    RecordingDial d;
+    Configure(d, c);
+    ASSERT_TRUE(ShowPainted(d));
+    const int from = d.SignalSettings().DigitalFrom();
+    const int to = d.SignalSettings().DigitalTo();
+    const QRect knob = ToQRect(d.KnobRect());
+    const int step = (to - from) / 100;
+    for (const bool enabled : {true, false}) {
+        d.setEnabled(enabled);
+        const TColor colour = enabled ? d.ColorNonFocus() : clGray;
+        for (int digit = from; digit <= to; digit += step) {
+            const int far = digit < (from + to) / 2 ? to : from;
+            d.SetDigit(far);
+            QImage expected = d.Surface().copy(knob);
+            d.SetDigit(digit);
+            const QImage shown = d.Surface().copy(knob);
+            const TPoint dot = d.DotPos();
+            {
+                TCanvas canvas(&expected);
+                QxCircleAtPoint(canvas, dot, d.DotRadius(), clBlack, colour);
+            }
+            const int r = d.DotRadius() + 2;
+            int differ = 0;
+            for (int y = dot.Y - r; y <= dot.Y + r; ++y)
+                for (int x = dot.X - r; x <= dot.X + r; ++x)
+                    differ += shown.valid(x, y) && shown.pixel(x, y) != expected.pixel(x, y);
+            EXPECT_EQ(differ, 0) << "digit " << digit << (enabled ? "" : ", disabled");
+        }
     }
 }
 

@@ -41,6 +41,9 @@ struct TCanvas::FontCache {
     TFontStyles style;
     QFont font;
     QFontMetrics metrics;
+    // The last text measured: a text is often measured and then written.
+    QString text;
+    int width = 0;
 };
 
 TCanvas::TCanvas(QImage* image) {
@@ -170,13 +173,18 @@ const QFontMetrics& TCanvas::Metrics() {
         fontCache_->style != Font.Style()) {
         const QFont font = Font.ToQFont();
         fontCache_.reset(
-            new FontCache{Font.Name(), Font.Size(), Font.Style(), font, QFontMetrics(font)});
+            new FontCache{Font.Name(), Font.Size(), Font.Style(), font, QFontMetrics(font), {}, 0});
     }
     return fontCache_->metrics;
 }
 
 int TCanvas::TextWidth(const QString& text) {
-    return Metrics().horizontalAdvance(text);
+    const QFontMetrics& metrics = Metrics();
+    if (text != fontCache_->text) {
+        fontCache_->width = metrics.horizontalAdvance(text);
+        fontCache_->text = text;
+    }
+    return fontCache_->width;
 }
 
 int TCanvas::TextHeight(const QString& /*text*/) {
@@ -184,9 +192,9 @@ int TCanvas::TextHeight(const QString& /*text*/) {
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
-    const QFontMetrics& metrics = Metrics();
+    const int width = TextWidth(text);
+    const QFontMetrics& metrics = fontCache_->metrics;
     const QFont& font = fontCache_->font;
-    const int width = metrics.horizontalAdvance(text);
     if (QPainter* p = Begin()) {
         if (BrushVisible())
             p->fillRect(QRect(x, y, width, metrics.height()), ToQColor(Brush.Color));

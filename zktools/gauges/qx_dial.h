@@ -13,7 +13,10 @@
 #include "zktools/gauges/qx_scale_settings.h"
 #include "zktools/gauges/qx_types.h"
 
+#include <QImage>
+
 #include <memory>
+#include <vector>
 
 namespace zk::gauges {
 
@@ -78,6 +81,8 @@ private:
     void PaintNames(TCanvas& canvas, const TRect& r);
     void PaintKnob(TCanvas& canvas, TRect& r);
     TColor DotColor() const;
+    // Makes dotPixels_ for the current radius and that colour, if not made yet.
+    void MakeDot(TColor color);
 
     std::unique_ptr<TQxSBevel> bevelOuter_;
     std::unique_ptr<TQxSBevel> bevelValue_;
@@ -96,6 +101,16 @@ private:
     int maxDotRadius_ = 6;
     std::unique_ptr<TBitmap> faceCache_;
     bool faceCached_ = false;
+    // The dot as QxCircleAtPoint draws it, pixel by pixel around its centre, for
+    // one radius and colour; a position change sets these on a copy of the face.
+    struct DotPixel {
+        int dx, dy;
+        QRgb rgb;
+    };
+    std::vector<DotPixel> dotPixels_;
+    int dotPixelsRadius_ = -1;
+    TColor dotPixelsColor_ = 0;
+    std::unique_ptr<TBitmap> knobWork_;
     TRect valueRect_;
     int valueTextWidth_ = 0;
     int valueTextHeight_ = 0;

@@ -6,6 +6,9 @@
 #include "zktools/gauges/qx_proc_shapes.h"
 #include "zktools/gauges/qx_proc_text.h"
 
+#include <cstddef>
+#include <cstring>
+
 namespace zk::gauges {
 
 void TQxDial::PaintValueBox(TCanvas& canvas, TRect& r) {
@@ -134,21 +137,29 @@ void TQxDial::ValueChange() {
                          : 0.0f;
     dotPos_ = QxRotate(dotStart_, knobCenter_, angle, true);
 
-    // Straight onto the control: the cached face, the dot clipped to the knob
-    // square, then the value text clipped to its box, as if each were drawn on
-    // a bitmap of that square or box and copied over; only those two rects are
-    // shown anew.
+    // The knob: a copy of the cached face with the dot on it, copied over in
+    // one piece. The value text goes straight onto the control, clipped to its
+    // box as if written on a bitmap of that box. Only these two rects are shown
+    // anew.
+    if (!knobWork_)
+        knobWork_ = std::make_unique<TBitmap>();
+    knobWork_->SetSize(faceCache_->Width(), faceCache_->Height());
+    QImage& work = *knobWork_->Canvas().Image();
+    const QImage& face = faceCache_->Image();
+    std::memcpy(work.bits(), face.constBits(), static_cast<std::size_t>(face.sizeInBytes()));
+    MakeDot(DotColor());
+    for (const DotPixel& p : dotPixels_) {
+        const int x = dotPos_.X + p.dx;
+        const int y = dotPos_.Y + p.dy;
+        if (work.valid(x, y))
+            reinterpret_cast<QRgb*>(work.scanLine(y))[x] = p.rgb;
+    }
     TCanvas& control = Canvas();
-    const TPen pen = control.Pen;
     const TBrush brush = control.Brush;
     control.CopyMode = cmSrcCopy;
-    control.Draw(knobRect_.Left, knobRect_.Top, *faceCache_);
-    const TRect knob{knobRect_.Left, knobRect_.Top, knobRect_.Left + faceCache_->Width(),
-                     knobRect_.Top + faceCache_->Height()};
-    control.SelectClipRect(knob);
-    QxCircleAtPoint(control, TPoint{knob.Left + dotPos_.X, knob.Top + dotPos_.Y}, dotRadius_,
-                    clBlack, DotColor());
-    UpdateRect(knob);
+    control.Draw(knobRect_.Left, knobRect_.Top, *knobWork_);
+    UpdateRect(TRect{knobRect_.Left, knobRect_.Top, knobRect_.Left + work.width(),
+                     knobRect_.Top + work.height()});
 
     if ((options_ & opValue) && valueRect_.Width() > 0 && valueRect_.Height() > 0) {
         control.SelectClipRect(valueRect_);
@@ -160,10 +171,33 @@ void TQxDial::ValueChange() {
         control.Brush.Style = bsClear;
         control.TextOut(valueRect_.Right - control.TextWidth(text), valueRect_.Top, text);
         UpdateRect(valueRect_);
+        control.RemoveClip();
     }
-    control.RemoveClip();
-    control.Pen = pen;
     control.Brush = brush;
+}
+
+// The dot drawn once on black and once on white: the pixels it covers come out
+// the same on both.
+void TQxDial::MakeDot(TColor color) {
+    if (dotPixelsRadius_ == dotRadius_ && dotPixelsColor_ == color)
+        return;
+    const int m = dotRadius_ + 2;
+    const int side = 2 * m + 1;
+    TBitmap onBlack(side, side);
+    TBitmap onWhite(side, side);
+    onBlack.Canvas().Brush.Color = clBlack;
+    onBlack.Canvas().FillRect(TRect{0, 0, side, side});
+    QxCircleAtPoint(onBlack.Canvas(), TPoint{m, m}, dotRadius_, clBlack, color);
+    QxCircleAtPoint(onWhite.Canvas(), TPoint{m, m}, dotRadius_, clBlack, color);
+    const QImage& black = onBlack.Image();
+    const QImage& white = onWhite.Image();
+    dotPixels_.clear();
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            if (black.pixel(x, y) == white.pixel(x, y))
+                dotPixels_.push_back(DotPixel{x - m, y - m, black.pixel(x, y)});
+    dotPixelsRadius_ = dotRadius_;
+    dotPixelsColor_ = color;
 }
 
 } // namespace zk::gauges
