@@ -157,14 +157,21 @@ void TCanvas::Blit(const TRect& dest, const QImage& src, const QRect& srcRect) {
     Flush();
     if (image_ == nullptr || image_->isNull())
         return;
-    const QRegion region = clip_ ? clip_->intersected(target) : QRegion(target);
     const TCopyMode mode = CopyMode;
-    for (const QRect& r : region) {
+    uchar* const bits = image_->bits();
+    const qsizetype stride = image_->bytesPerLine();
+    const auto put = [&](const QRect& r) {
         const int left = r.left() - target.left();
         for (int y = r.top(); y <= r.bottom(); ++y) {
             const auto* from =
                 reinterpret_cast<const QRgb*>(source.constScanLine(sy[y - target.top()]));
-            auto* to = reinterpret_cast<QRgb*>(image_->scanLine(y)) + r.left();
+            auto* to = reinterpret_cast<QRgb*>(bits + y * stride) + r.left();
+            if (plain && mode == cmSrcCopy) {
+                from += sx.front() + left;
+                for (int x = 0; x < r.width(); ++x)
+                    to[x] = from[x] | kOpaque;
+                continue;
+            }
             const int* columns = sx.data() + left;
             if (mode == cmSrcCopy) {
                 for (int x = 0; x < r.width(); ++x)
@@ -174,6 +181,12 @@ void TCanvas::Blit(const TRect& dest, const QImage& src, const QRect& srcRect) {
                     to[x] = Combine(mode, from[columns[x]], to[x]);
             }
         }
+    };
+    if (clip_) {
+        for (const QRect& r : clip_->intersected(target))
+            put(r);
+    } else {
+        put(target);
     }
 }
 
