@@ -26,6 +26,7 @@ using namespace zk::gauges::testing;
 class RecordingDial : public CountingDial {
 public:
     QRegion shown;
+    const QString& Text() const { return ValueText; }
 
 protected:
     void paintEvent(QPaintEvent* event) override {
@@ -125,6 +126,34 @@ TEST_P(DialRects, EachPositionShowsTheDotAsItIsDrawn) {
             EXPECT_EQ(differ, 0) << "digit " << digit << (enabled ? "" : ", disabled");
         }
     }
+}
+
+// The value box as a position change leaves it is the box colour with the value
+// text written on it by TextOut, right-aligned on the top edge: the first time a
+// text is shown and every time after.
+TEST_P(DialRects, EachPositionShowsTheValueTextAsTextOutWritesIt) {
+    const LayoutCase& c = GetParam();
+    RecordingDial d;
+    Configure(d, c);
+    ASSERT_TRUE(ShowPainted(d));
+    const int from = d.SignalSettings().DigitalFrom();
+    const int to = d.SignalSettings().DigitalTo();
+    const QRect box = ToQRect(d.ValueRect());
+    const int step = (to - from) / 100;
+    for (int round = 0; round < 2; ++round)
+        for (int digit = from; digit <= to; digit += step) {
+            d.SetDigit(digit == d.Digit() ? digit + 1 : digit);
+            d.SetDigit(digit);
+            TBitmap expected(box.width(), box.height());
+            TCanvas& canvas = expected.Canvas();
+            canvas.Brush.Color = d.BevelValue().Color();
+            canvas.FillRect(TRect{0, 0, box.width(), box.height()});
+            canvas.Font.Assign(d.FontValue());
+            canvas.Brush.Style = bsClear;
+            canvas.TextOut(box.width() - canvas.TextWidth(d.Text()), 0, d.Text());
+            EXPECT_EQ(d.Surface().copy(box), expected.Image())
+                << "digit " << digit << " \"" << d.Text().toStdString() << "\", round " << round;
+        }
 }
 
 // clang-format off

@@ -13,6 +13,7 @@
 #include "zktools/gauges/qx_scale_settings.h"
 #include "zktools/gauges/qx_types.h"
 
+#include <QHash>
 #include <QImage>
 
 #include <memory>
@@ -83,6 +84,10 @@ private:
     TColor DotColor() const;
     // Makes dotPixels_ for the current radius and that colour, if not made yet.
     void MakeDot(TColor color);
+    // Writes text right-aligned on the top edge of image (filled with the value
+    // bevel's colour) from the glyph pixels; false when the text cannot be put
+    // together from them exactly, and TextOut must write it.
+    bool ComposeValueText(QImage& image, const QString& text);
 
     std::unique_ptr<TQxSBevel> bevelOuter_;
     std::unique_ptr<TQxSBevel> bevelValue_;
@@ -111,6 +116,25 @@ private:
     int dotPixelsRadius_ = -1;
     TColor dotPixelsColor_ = 0;
     std::unique_ptr<TBitmap> knobWork_;
+    // The value text's characters as TextOut writes them in FontValue: each one's
+    // advance in 64ths of a pixel and the pixels it sets around its pen
+    // position. A text is put together from them only once it has been seen to
+    // come out exactly as TextOut writes it; until then, and where it does
+    // not, TextOut writes it.
+    struct GlyphPixels {
+        int advance64 = 0;
+        std::vector<DotPixel> pixels;
+    };
+    struct ValueGlyphs {
+        TFont font;
+        TColor background = 0;
+        int height = 0;
+        bool unusable = false;
+        QHash<char16_t, GlyphPixels> glyphs;
+        QHash<QString, bool> checked; // text -> composes exactly
+    };
+    std::unique_ptr<ValueGlyphs> valueGlyphs_;
+    std::unique_ptr<TBitmap> valueWork_;
     TRect valueRect_;
     int valueTextWidth_ = 0;
     int valueTextHeight_ = 0;

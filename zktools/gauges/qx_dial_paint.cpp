@@ -137,10 +137,9 @@ void TQxDial::ValueChange() {
                          : 0.0f;
     dotPos_ = QxRotate(dotStart_, knobCenter_, angle, true);
 
-    // The knob: a copy of the cached face with the dot on it, copied over in
-    // one piece. The value text goes straight onto the control, clipped to its
-    // box as if written on a bitmap of that box. Only these two rects are shown
-    // anew.
+    // The knob: a copy of the cached face with the dot on it; the value box: its
+    // colour with the text on it. Each goes to the control in one copy, and
+    // only these two rects are shown anew.
     if (!knobWork_)
         knobWork_ = std::make_unique<TBitmap>();
     knobWork_->SetSize(faceCache_->Width(), faceCache_->Height());
@@ -155,25 +154,28 @@ void TQxDial::ValueChange() {
             reinterpret_cast<QRgb*>(work.scanLine(y))[x] = p.rgb;
     }
     TCanvas& control = Canvas();
-    const TBrush brush = control.Brush;
     control.CopyMode = cmSrcCopy;
     control.Draw(knobRect_.Left, knobRect_.Top, *knobWork_);
     UpdateRect(TRect{knobRect_.Left, knobRect_.Top, knobRect_.Left + work.width(),
                      knobRect_.Top + work.height()});
 
-    if ((options_ & opValue) && valueRect_.Width() > 0 && valueRect_.Height() > 0) {
-        control.SelectClipRect(valueRect_);
-        control.Font.Assign(fontValue_);
-        control.Brush.Style = bsSolid;
-        control.Brush.Color = bevelValue_->Color();
-        control.FillRect(valueRect_);
-        const QString text = Designing() ? s.MaxValueFormat : ValueText;
-        control.Brush.Style = bsClear;
-        control.TextOut(valueRect_.Right - control.TextWidth(text), valueRect_.Top, text);
-        UpdateRect(valueRect_);
-        control.RemoveClip();
+    if (!(options_ & opValue) || valueRect_.Width() <= 0 || valueRect_.Height() <= 0)
+        return;
+    if (!valueWork_)
+        valueWork_ = std::make_unique<TBitmap>();
+    valueWork_->SetSize(valueRect_.Width(), valueRect_.Height());
+    const QString text = Designing() ? s.MaxValueFormat : ValueText;
+    if (!ComposeValueText(*valueWork_->Canvas().Image(), text)) {
+        TCanvas& tc = valueWork_->Canvas();
+        tc.Font.Assign(fontValue_);
+        tc.Brush.Style = bsSolid;
+        tc.Brush.Color = bevelValue_->Color();
+        tc.FillRect(TRect{0, 0, valueWork_->Width(), valueWork_->Height()});
+        tc.Brush.Style = bsClear;
+        tc.TextOut(valueWork_->Width() - tc.TextWidth(text), 0, text);
     }
-    control.Brush = brush;
+    control.Draw(valueRect_.Left, valueRect_.Top, *valueWork_);
+    UpdateRect(valueRect_);
 }
 
 // The dot drawn once on black and once on white: the pixels it covers come out
