@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "scale_pixels.h"
+#include "tests/gauges/gauge_pixel_map.h"
 #include "zktools/gauges/qx_free_scale.h"
 #include "zktools/gauges/qx_proc_geometry.h"
 #include "zktools/gauges/qx_proc_text.h"
@@ -209,6 +210,39 @@ TEST(FreeScaleTest, ArrowDrawRotatesTheCornersAboutTheCentreAndFillsThem) {
         // The polygon is filled: halfway from the centre to the tip.
         EXPECT_EQ(picture.At((c.tip.X + 50) / 2, (c.tip.Y + 50) / 2), clRed);
         EXPECT_EQ(picture.At(c.tip.X, c.tip.Y), clRed);
+    }
+}
+
+// A filled arrow turned to any angle, and the pointer, stay inside their outline:
+// each row is one run with the pen at both ends.
+TEST(FreeScaleTest, ArrowAndPointerFillsStayInsideTheirOutlineAtEveryAngle) {
+    const auto isPen = [](TColor c) {
+        return c == clBlack;
+    };
+    for (int angle = 0; angle < 360; angle += 15) {
+        SCOPED_TRACE(angle);
+        Picture picture(100, 100);
+        TCanvas& canvas = *picture.canvas;
+        canvas.Pen.Color = clBlack;
+        canvas.Brush.Color = clRed;
+        std::vector<TPoint> source = Arrow();
+        source[3] = {62, 50}; // a wider base, so the fill shows on most rows
+        source[4] = {38, 50};
+        std::vector<TPoint> target(5);
+        QxArrowDraw(canvas, static_cast<float>(angle), source, target, true);
+        canvas.Flush();
+        EXPECT_EQ(testing::FirstRowOffOutline(picture.image, clWhite, isPen), -1);
+        EXPECT_GT(picture.Count(Rect(0, 0, 100, 100), clRed), 200);
+    }
+    for (const int halfWidth : {2, 5, 9}) {
+        SCOPED_TRACE(halfWidth);
+        Picture picture(60, 40);
+        TCanvas& canvas = *picture.canvas;
+        canvas.Pen.Color = clBlack;
+        canvas.Brush.Color = clLime;
+        QxDrawHPointer(canvas, Rect(10, 5, 50, 30), 370, halfWidth, 13, false);
+        canvas.Flush();
+        EXPECT_EQ(testing::FirstRowOffOutline(picture.image, clWhite, isPen), -1);
     }
 }
 

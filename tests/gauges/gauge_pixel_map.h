@@ -59,6 +59,43 @@ inline TRect PaintedBox(const QImage& image, TColor background) {
     return box.Right == 0 ? TRect{} : box;
 }
 
+// The first row whose painted pixels are not one unbroken run with pen pixels at
+// both ends (a fill that leaks past its outline, or background between them);
+// -1 when every row holds. Rows with nothing painted pass.
+template <typename IsPen>
+int FirstRowOffOutline(const QImage& image, TColor background, IsPen isPen) {
+    for (int y = 0; y < image.height(); ++y) {
+        int first = -1;
+        int last = -1;
+        for (int x = 0; x < image.width(); ++x)
+            if (PixelOf(image, x, y) != background) {
+                if (first < 0)
+                    first = x;
+                last = x;
+            }
+        if (first < 0)
+            continue;
+        if (!isPen(PixelOf(image, first, y)) || !isPen(PixelOf(image, last, y)))
+            return y;
+        for (int x = first; x <= last; ++x)
+            if (PixelOf(image, x, y) == background)
+                return y;
+    }
+    return -1;
+}
+
+// Rows with at least one pixel other than `background`.
+inline int PaintedRows(const QImage& image, TColor background) {
+    int rows = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (PixelOf(image, x, y) != background) {
+                ++rows;
+                break;
+            }
+    return rows;
+}
+
 inline int Brightness(TColor c) {
     return GetRValue(c) + GetGValue(c) + GetBValue(c);
 }

@@ -7,13 +7,18 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zk::gauges {
 namespace {
 
 using testing::FilledImage;
+using testing::FirstRowOffOutline;
+using testing::Legend;
+using testing::Map;
 using testing::PaintedBox;
+using testing::PaintedRows;
 using testing::PixelOf;
 
 constexpr TColor kBackground = clBlue;
@@ -54,6 +59,40 @@ INSTANTIATE_TEST_SUITE_P(
         ShapeCase{"Rectangle", sRectangle, {{0, 5}, {9, 5}, {5, 0}, {5, 9}}, {5, 5}, {10, 10}},
         ShapeCase{"Round", sRound, {{0, 5}, {9, 5}, {5, 9}}, {6, 6}, {0, 0}}),
     [](const ::testing::TestParamInfo<ShapeCase>& param) { return std::string(param.param.name); });
+
+// Every row of a lamp is one unbroken run that starts and ends in the pen: the
+// outline bounds the fill, and nothing of the background shows between them.
+// The round lamp's glint is drawn with a white pen over the outline.
+bool DrawnByPen(TColor c) {
+    return c == kPen || c == clWhite;
+}
+
+class LedRows : public ::testing::TestWithParam<std::tuple<TLEDShape, int>> {};
+
+TEST_P(LedRows, EachRowIsOneRunBetweenTwoPenPixels) {
+    const auto [shape, size] = GetParam();
+    QImage image = FilledImage(size + 2, size + 2, kBackground);
+    TCanvas canvas(&image);
+    canvas.Brush.Style = bsSolid;
+    QxDrawLED(canvas, TRect{1, 1, 1 + size, 1 + size}, shape, kPen, kFill);
+    canvas.Flush();
+    const Legend legend{{kBackground, '.'}, {kFill, 'r'}, {kPen, 'o'}, {clWhite, 'w'}};
+    EXPECT_EQ(FirstRowOffOutline(image, kBackground, DrawnByPen), -1) << Map(image, legend);
+    EXPECT_EQ(PaintedRows(image, kBackground), size) << Map(image, legend);
+}
+
+std::string RowCaseName(const ::testing::TestParamInfo<std::tuple<TLEDShape, int>>& param) {
+    static const char* const names[] = {"Round",   "ArrowLeft", "ArrowRight",
+                                        "ArrowUp", "ArrowDown", "Rectangle"};
+    return std::string(names[std::get<0>(param.param)]) + "_" +
+           std::to_string(std::get<1>(param.param));
+}
+
+INSTANTIATE_TEST_SUITE_P(AllShapesAndSizes, LedRows,
+                         ::testing::Combine(::testing::Values(sRound, sArrowLeft, sArrowRight,
+                                                              sArrowUp, sArrowDown, sRectangle),
+                                            ::testing::Range(TLED::kMinSize, TLED::kMaxSize + 1)),
+                         RowCaseName);
 
 TEST(LedRound, GlintIsTheUpperLeftQuarterOfTheEllipseInsetByAFifth) {
     QImage image = FilledImage(15, 15, kBackground);

@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace zk::gauges {
 namespace {
@@ -183,6 +185,41 @@ TEST(QxAngles, GetAngleIsClockwiseFromStraightDownAndStaysIn0To360) {
     EXPECT_GT(right, 359.9f);
     EXPECT_GE(left, 0.0f);
     EXPECT_LT(left, 0.1f);
+}
+
+// Along each axis and one pixel either side of it, near and very far: the result
+// is in [0, 360) and, around the circle, within a hair of the true direction.
+TEST(QxAngles, GetAngleStaysIn0To360AlongTheAxesAndBesideThemNearAndFar) {
+    struct Axis {
+        const char* name;
+        TPoint direction;
+        TPoint side; // one pixel across the axis
+    };
+    const Axis axes[] = {
+        {"down", {0, 1}, {1, 0}},
+        {"left", {-1, 0}, {0, 1}},
+        {"up", {0, -1}, {1, 0}},
+        {"right", {1, 0}, {0, 1}},
+    };
+    const TPoint a{20, 20};
+    for (const Axis& axis : axes)
+        for (const int distance : {10, 10'000'000})
+            for (const int across : {-1, 0, 1}) {
+                const int dx = axis.direction.X * distance + axis.side.X * across;
+                const int dy = axis.direction.Y * distance + axis.side.Y * across;
+                const float got = QxGetAngle(a, TPoint{a.X + dx, a.Y + dy});
+                SCOPED_TRACE(::testing::Message() << axis.name << " at " << distance << ", "
+                                                  << across << " across: " << got);
+                EXPECT_GE(got, 0.0f);
+                EXPECT_LT(got, 360.0f);
+                // Clockwise on the screen from straight down, 90 to the left.
+                const double expected =
+                    std::atan2(-static_cast<double>(dx), dy) * 180 / std::numbers::pi;
+                const double off = std::fmod(std::fabs(got - expected), 360.0);
+                EXPECT_LT(std::min(off, 360.0 - off), 0.01);
+            }
+    EXPECT_EQ(QxGetAngle(a, TPoint{20, 30}), 0.0f);
+    EXPECT_EQ(QxGetAngle(a, TPoint{20, 10'000'020}), 0.0f);
 }
 
 TEST(QxArrowSettings, PacksFourBytesIntoTheLowHalvesAndClearsTheRest) {

@@ -35,6 +35,17 @@ void FillOutline(QPainter& p, const QRect& r, const QColor& c) {
 
 } // namespace
 
+struct TCanvas::FontCache {
+    QString name;
+    int size;
+    TFontStyles style;
+    QFont font;
+    QFontMetrics metrics;
+    // The last text measured: a text is often measured and then written.
+    QString text;
+    int width = 0;
+};
+
 TCanvas::TCanvas(QImage* image) {
     Attach(image);
 }
@@ -157,18 +168,33 @@ void TCanvas::ApplyBrush(QPainter& p) const {
         p.setBrush(Qt::NoBrush);
 }
 
+const QFontMetrics& TCanvas::Metrics() {
+    if (!fontCache_ || fontCache_->name != Font.Name() || fontCache_->size != Font.Size() ||
+        fontCache_->style != Font.Style()) {
+        const QFont font = Font.ToQFont();
+        fontCache_.reset(
+            new FontCache{Font.Name(), Font.Size(), Font.Style(), font, QFontMetrics(font), {}, 0});
+    }
+    return fontCache_->metrics;
+}
+
 int TCanvas::TextWidth(const QString& text) {
-    return QFontMetrics(Font.ToQFont()).horizontalAdvance(text);
+    const QFontMetrics& metrics = Metrics();
+    if (text != fontCache_->text) {
+        fontCache_->width = metrics.horizontalAdvance(text);
+        fontCache_->text = text;
+    }
+    return fontCache_->width;
 }
 
 int TCanvas::TextHeight(const QString& /*text*/) {
-    return QFontMetrics(Font.ToQFont()).height();
+    return Metrics().height();
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
-    const QFont font = Font.ToQFont();
-    const QFontMetrics metrics(font);
-    const int width = metrics.horizontalAdvance(text);
+    const int width = TextWidth(text);
+    const QFontMetrics& metrics = fontCache_->metrics;
+    const QFont& font = fontCache_->font;
     if (QPainter* p = Begin()) {
         if (BrushVisible())
             p->fillRect(QRect(x, y, width, metrics.height()), ToQColor(Brush.Color));

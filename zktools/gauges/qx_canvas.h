@@ -158,12 +158,18 @@ private:
     // Thin (one-pixel) lines through the points, each segment leaving out its end.
     void DrawThinLines(QPainter& p, const TPoint* points, int count, bool closed);
     void Blit(const TRect& dest, const QImage& src, const QRect& srcRect);
+    // The Qt font and its metrics for Font, made again only when the face, size
+    // or style changed (making them is dear next to measuring a short text).
+    const QFontMetrics& Metrics();
+
+    struct FontCache;
 
     QImage* image_ = nullptr;
     QPainter* external_ = nullptr;
     std::unique_ptr<QPainter> own_;
     std::unique_ptr<QRegion> clip_;
     TPoint penPos_;
+    std::unique_ptr<FontCache> fontCache_;
 };
 
 // The region of the ellipse inscribed in r (edges in either order), as Windows

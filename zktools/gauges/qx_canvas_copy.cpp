@@ -1,11 +1,14 @@
 // Bitmap copies: nearest-pixel scaling, mirroring for reversed destination
-// edges, and the copy modes, done pixel by pixel on image canvases so that
-// xor and friends touch only the colour bits.
+// edges, and the copy modes. Every canvas picks the same source pixels; on an
+// image canvas the modes are applied here so that xor and friends touch only the
+// colour bits, through a painter Qt's raster operations apply them.
 #include "zktools/gauges/qx_canvas.h"
 
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdlib>
+#include <vector>
 
 namespace zk::gauges {
 
@@ -68,8 +71,33 @@ int NearestSource(int i, int n, int m, bool mirrored) {
     return mirrored ? m - 1 - source : source;
 }
 
+// For each destination pixel first..first+count-1 (counted from the destination's
+// start), the source pixel it takes. Pixels whose source falls outside 0..limit-1
+// copy nothing; the source runs one way, so those that copy form one range, which
+// first and count are narrowed to.
+std::vector<int> SourceTable(int& first, int& count, int n, int m, int sourceStart, int limit,
+                             bool mirrored) {
+    std::vector<int> table;
+    table.reserve(count);
+    int kept = 0;
+    for (int i = 0; i < count; ++i) {
+        const int s = sourceStart + NearestSource(first + i, n, m, mirrored);
+        if (s < 0 || s >= limit) {
+            if (table.empty())
+                ++kept;
+            continue;
+        }
+        table.push_back(s);
+    }
+    first += kept;
+    count = static_cast<int>(table.size());
+    return table;
+}
+
 } // namespace
 
+// Every canvas takes the same source pixel for each destination pixel; the
+// copy is worked out once and then put down rectangle by rectangle of the clip.
 void TCanvas::Blit(const TRect& dest, const QImage& src, const QRect& srcRect) {
     const bool mirrorX = dest.Right < dest.Left;
     const bool mirrorY = dest.Bottom < dest.Top;
@@ -81,39 +109,84 @@ void TCanvas::Blit(const TRect& dest, const QImage& src, const QRect& srcRect) {
     // scaling but copy nothing.
     if (dw == 0 || dh == 0 || srcRect.intersected(src.rect()).isEmpty())
         return;
-    const int sw = srcRect.width();
-    const int sh = srcRect.height();
+    QRect surface(0, 0, SurfaceWidth(), SurfaceHeight());
+    if (external_ != nullptr && !external_->worldTransform().isIdentity()) {
+        bool invertible = false;
+        const QTransform inverse = external_->worldTransform().inverted(&invertible);
+        surface = invertible ? inverse.mapRect(surface) : QRect();
+    }
+    const QRect shown = QRect(dl, dt, dw, dh).intersected(surface);
+    if (shown.isEmpty())
+        return;
+    int x0 = shown.left() - dl;
+    int y0 = shown.top() - dt;
+    int w = shown.width();
+    int h = shown.height();
+    const std::vector<int> sx =
+        SourceTable(x0, w, dw, srcRect.width(), srcRect.left(), src.width(), mirrorX);
+    const std::vector<int> sy =
+        SourceTable(y0, h, dh, srcRect.height(), srcRect.top(), src.height(), mirrorY);
+    if (w == 0 || h == 0)
+        return;
+    const QRect target(dl + x0, dt + y0, w, h);
+    const QImage source =
+        src.format() == QImage::Format_RGB32 ? src : src.convertToFormat(QImage::Format_RGB32);
+    // One to one: the source pixels lie side by side as they are.
+    const bool plain = sx.back() - sx.front() == w - 1 && sy.back() - sy.front() == h - 1;
 
     if (external_ != nullptr) {
         QPainter* p = Begin();
         if (p == nullptr)
             return;
-        QImage part = src.copy(srcRect).mirrored(mirrorX, mirrorY);
         p->setCompositionMode(QtMode(CopyMode));
-        p->drawImage(QRect(dl, dt, dw, dh), part);
+        if (plain) {
+            p->drawImage(target.topLeft(), source, QRect(sx.front(), sy.front(), w, h));
+        } else {
+            QImage piece(w, h, QImage::Format_RGB32);
+            for (int y = 0; y < h; ++y) {
+                const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(sy[y]));
+                auto* to = reinterpret_cast<QRgb*>(piece.scanLine(y));
+                for (int x = 0; x < w; ++x)
+                    to[x] = from[sx[x]];
+            }
+            p->drawImage(target.topLeft(), piece);
+        }
         p->setCompositionMode(QPainter::CompositionMode_SourceOver);
         return;
     }
     Flush();
     if (image_ == nullptr || image_->isNull())
         return;
-    const QImage source =
-        src.format() == QImage::Format_RGB32 ? src : src.convertToFormat(QImage::Format_RGB32);
-    const QRect target = QRect(dl, dt, dw, dh).intersected(image_->rect());
-    for (int y = target.top(); y <= target.bottom(); ++y) {
-        const int sy = srcRect.top() + NearestSource(y - dt, dh, sh, mirrorY);
-        if (sy < 0 || sy >= source.height())
-            continue;
-        const auto* srcLine = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
-        auto* dstLine = reinterpret_cast<QRgb*>(image_->scanLine(y));
-        for (int x = target.left(); x <= target.right(); ++x) {
-            if (clip_ && !clip_->contains(QPoint(x, y)))
+    const TCopyMode mode = CopyMode;
+    uchar* const bits = image_->bits();
+    const qsizetype stride = image_->bytesPerLine();
+    const auto put = [&](const QRect& r) {
+        const int left = r.left() - target.left();
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            const auto* from =
+                reinterpret_cast<const QRgb*>(source.constScanLine(sy[y - target.top()]));
+            auto* to = reinterpret_cast<QRgb*>(bits + y * stride) + r.left();
+            if (plain && mode == cmSrcCopy) {
+                from += sx.front() + left;
+                for (int x = 0; x < r.width(); ++x)
+                    to[x] = from[x] | kOpaque;
                 continue;
-            const int sx = srcRect.left() + NearestSource(x - dl, dw, sw, mirrorX);
-            if (sx < 0 || sx >= source.width())
-                continue;
-            dstLine[x] = Combine(CopyMode, srcLine[sx], dstLine[x]);
+            }
+            const int* columns = sx.data() + left;
+            if (mode == cmSrcCopy) {
+                for (int x = 0; x < r.width(); ++x)
+                    to[x] = from[columns[x]] | kOpaque;
+            } else {
+                for (int x = 0; x < r.width(); ++x)
+                    to[x] = Combine(mode, from[columns[x]], to[x]);
+            }
         }
+    };
+    if (clip_) {
+        for (const QRect& r : clip_->intersected(target))
+            put(r);
+    } else {
+        put(target);
     }
 }
 

@@ -9,6 +9,10 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 namespace zk::gauges {
 
 namespace {
@@ -22,6 +26,45 @@ QRect VisibleArea(const QPainter& p, int width, int height) {
     bool invertible = false;
     const QTransform inverse = t.inverted(&invertible);
     return invertible ? inverse.mapRect(device).adjusted(-1, -1, 1, 1) : QRect();
+}
+
+// The alternate-rule inside of the polygon, row by row within area. Each row is
+// sampled at the pixels' integer points, the points the outline's pixels are
+// chosen by, so a row's fill starts and ends on or next to an outline pixel and
+// never beyond one. Edges count from their upper end down to just above their
+// lower end.
+void FillAlternate(QPainter& p, const TPoint* points, int count, const QRect& area,
+                   const QColor& color) {
+    int top = points[0].Y;
+    int bottom = points[0].Y;
+    for (int i = 1; i < count; ++i) {
+        top = std::min(top, points[i].Y);
+        bottom = std::max(bottom, points[i].Y);
+    }
+    top = std::max(top, area.top());
+    bottom = std::min(bottom, area.bottom());
+    std::vector<long double> crossings;
+    for (int y = top; y <= bottom; ++y) {
+        crossings.clear();
+        for (int i = 0; i < count; ++i) {
+            const TPoint a = points[i];
+            const TPoint b = points[(i + 1) % count];
+            if (a.Y == b.Y || y < std::min(a.Y, b.Y) || y >= std::max(a.Y, b.Y))
+                continue;
+            const long double dy = static_cast<long double>(y) - a.Y;
+            crossings.push_back(a.X + dy * (static_cast<long double>(b.X) - a.X) /
+                                          (static_cast<long double>(b.Y) - a.Y));
+        }
+        std::sort(crossings.begin(), crossings.end());
+        for (std::size_t k = 0; k + 1 < crossings.size(); k += 2) {
+            const long double left = std::max<long double>(std::ceil(crossings[k]), area.left());
+            const long double right =
+                std::min<long double>(std::floor(crossings[k + 1]), area.right());
+            if (left <= right)
+                p.fillRect(QRect(static_cast<int>(left), y, static_cast<int>(right - left) + 1, 1),
+                           color);
+        }
+    }
 }
 
 } // namespace
@@ -84,21 +127,21 @@ void TCanvas::Polygon(const TPoint* points, int count) {
     QPainter* p = Begin();
     if (p == nullptr)
         return;
+    // A one-pixel outline goes over the fill, so the outline bounds it.
+    if (PenVisible() && Pen.Width <= 1) {
+        if (BrushVisible())
+            FillAlternate(*p, points, count, VisibleArea(*p, SurfaceWidth(), SurfaceHeight()),
+                          ToQColor(Brush.Color));
+        DrawThinLines(*p, points, count, true);
+        return;
+    }
     QPolygon polygon;
     polygon.reserve(count);
     for (int i = 0; i < count; ++i)
         polygon << ToQPoint(points[i]);
-    const bool thin = PenVisible() && Pen.Width <= 1;
-    if (thin)
-        p->setPen(Qt::NoPen);
-    else
-        ApplyPen(*p);
+    ApplyPen(*p);
     ApplyBrush(*p);
-    if (BrushVisible() || !thin)
-        p->drawPolygon(polygon, Qt::OddEvenFill);
-    // The closing edge too: every corner is covered.
-    if (thin)
-        DrawThinLines(*p, points, count, true);
+    p->drawPolygon(polygon, Qt::OddEvenFill);
 }
 
 } // namespace zk::gauges

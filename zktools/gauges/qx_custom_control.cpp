@@ -75,8 +75,13 @@ void TQxCustomControl::paintEvent(QPaintEvent* event) {
     }
     const QImage& shown = Surface();
     QPainter p(this);
-    for (const QRect& r : event->region())
+    // Each rectangle clipped to itself: under a clip of several rectangles Qt
+    // blends the image span by span, spread over worker threads, where under a
+    // single rectangle it copies it straight across.
+    for (const QRect& r : event->region()) {
+        p.setClipRect(r);
         p.drawImage(r.topLeft(), shown, r);
+    }
 }
 
 // Qt repeats the resize event of a hidden control on every grab; only a real

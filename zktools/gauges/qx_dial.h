@@ -13,7 +13,11 @@
 #include "zktools/gauges/qx_scale_settings.h"
 #include "zktools/gauges/qx_types.h"
 
+#include <QHash>
+#include <QImage>
+
 #include <memory>
+#include <vector>
 
 namespace zk::gauges {
 
@@ -51,6 +55,10 @@ public:
     void CalcSize();
 
     // Layout of the last paint, in control coordinates unless said otherwise.
+    // The face inside the outer frame (the whole control without the frame).
+    const TRect& FaceRect() const { return faceRect_; }
+    // The square the ticks hang inside of (empty without the scale).
+    const TRect& TickRect() const { return tickRect_; }
     const TRect& KnobRect() const { return knobRect_; }
     const TRect& ValueRect() const { return valueRect_; }
     // Face-cache coordinates (the knob square's top-left is 0, 0).
@@ -74,6 +82,12 @@ private:
     void PaintNames(TCanvas& canvas, const TRect& r);
     void PaintKnob(TCanvas& canvas, TRect& r);
     TColor DotColor() const;
+    // Makes dotPixels_ for the current radius and that colour, if not made yet.
+    void MakeDot(TColor color);
+    // Writes text right-aligned on the top edge of image (filled with the value
+    // bevel's colour) from the glyph pixels; false when the text cannot be put
+    // together from them exactly, and TextOut must write it.
+    bool ComposeValueText(QImage& image, const QString& text);
 
     std::unique_ptr<TQxSBevel> bevelOuter_;
     std::unique_ptr<TQxSBevel> bevelValue_;
@@ -82,6 +96,8 @@ private:
     TDialOptions options_ = kAllDialOptions;
     std::unique_ptr<TScaleSettings> scaleSettings_;
 
+    TRect faceRect_;
+    TRect tickRect_;
     TRect knobRect_;
     TPoint knobCenter_;
     TPoint dotStart_;
@@ -90,6 +106,35 @@ private:
     int maxDotRadius_ = 6;
     std::unique_ptr<TBitmap> faceCache_;
     bool faceCached_ = false;
+    // The dot as QxCircleAtPoint draws it, pixel by pixel around its centre, for
+    // one radius and colour; a position change sets these on a copy of the face.
+    struct DotPixel {
+        int dx, dy;
+        QRgb rgb;
+    };
+    std::vector<DotPixel> dotPixels_;
+    int dotPixelsRadius_ = -1;
+    TColor dotPixelsColor_ = 0;
+    std::unique_ptr<TBitmap> knobWork_;
+    // The value text's characters as TextOut writes them in FontValue: each one's
+    // advance in 64ths of a pixel and the pixels it sets around its pen
+    // position. A text is put together from them only once it has been seen to
+    // come out exactly as TextOut writes it; until then, and where it does
+    // not, TextOut writes it.
+    struct GlyphPixels {
+        int advance64 = 0;
+        std::vector<DotPixel> pixels;
+    };
+    struct ValueGlyphs {
+        TFont font;
+        TColor background = 0;
+        int height = 0;
+        bool unusable = false;
+        QHash<char16_t, GlyphPixels> glyphs;
+        QHash<QString, bool> checked; // text -> composes exactly
+    };
+    std::unique_ptr<ValueGlyphs> valueGlyphs_;
+    std::unique_ptr<TBitmap> valueWork_;
     TRect valueRect_;
     int valueTextWidth_ = 0;
     int valueTextHeight_ = 0;

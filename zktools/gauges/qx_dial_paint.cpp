@@ -6,6 +6,9 @@
 #include "zktools/gauges/qx_proc_shapes.h"
 #include "zktools/gauges/qx_proc_text.h"
 
+#include <cstddef>
+#include <cstring>
+
 namespace zk::gauges {
 
 void TQxDial::PaintValueBox(TCanvas& canvas, TRect& r) {
@@ -44,10 +47,12 @@ void TQxDial::PaintNames(TCanvas& canvas, const TRect& r) {
 void TQxDial::PaintKnob(TCanvas& canvas, TRect& r) {
     if (options_ & opScale) {
         scaleSettings_->DialScala(canvas, r, 225, 270);
+        tickRect_ = r;
         knobRect_ = r;
         QxBorder(knobRect_, scaleSettings_->TickLength + 4);
     } else {
         const int side = r.Right - r.Left;
+        tickRect_ = TRect{};
         knobRect_ = TRect{r.Left, r.Top, r.Left + side, r.Top + side};
     }
     // A press anywhere on the knob, bevel ring included, starts a slide.
@@ -84,6 +89,7 @@ void TQxDial::Paint() {
         canvas.Brush.Style = bsSolid;
         canvas.Rectangle(0, 0, width(), height());
     }
+    faceRect_ = r;
 
     canvas.Font.Assign(fontValue_);
     if (options_ & opValue)
@@ -122,9 +128,6 @@ void TQxDial::ValueChange() {
     // A paint counts as visible: it may run for a picture of a hidden dial.
     if (!(isVisible() || Designing() || InPaint()) || !faceCached_)
         return;
-    TBitmap t;
-    t.Assign(*faceCache_);
-
     const TSignalSettings& s = SignalSettings();
     // Without a digit span every position shows at the start. The distance
     // from the start is taken in 64 bits: the ends may lie far apart.
@@ -133,27 +136,70 @@ void TQxDial::ValueChange() {
         s.DigitSpan != 0 ? 270.0f / static_cast<float>(s.DigitSpan) * static_cast<float>(fromStart)
                          : 0.0f;
     dotPos_ = QxRotate(dotStart_, knobCenter_, angle, true);
-    QxCircleAtPoint(t.Canvas(), dotPos_, dotRadius_, clBlack, DotColor());
 
+    // The knob: a copy of the cached face with the dot on it; the value box: its
+    // colour with the text on it. Each goes to the control in one copy, and
+    // only these two rects are shown anew.
+    if (!knobWork_)
+        knobWork_ = std::make_unique<TBitmap>();
+    knobWork_->SetSize(faceCache_->Width(), faceCache_->Height());
+    QImage& work = *knobWork_->Canvas().Image();
+    const QImage& face = faceCache_->Image();
+    std::memcpy(work.bits(), face.constBits(), static_cast<std::size_t>(face.sizeInBytes()));
+    MakeDot(DotColor());
+    for (const DotPixel& p : dotPixels_) {
+        const int x = dotPos_.X + p.dx;
+        const int y = dotPos_.Y + p.dy;
+        if (work.valid(x, y))
+            reinterpret_cast<QRgb*>(work.scanLine(y))[x] = p.rgb;
+    }
     TCanvas& control = Canvas();
     control.CopyMode = cmSrcCopy;
-    control.Draw(knobRect_.Left, knobRect_.Top, t);
-    UpdateRect(TRect{knobRect_.Left, knobRect_.Top, knobRect_.Left + t.Width(),
-                     knobRect_.Top + t.Height()});
+    control.Draw(knobRect_.Left, knobRect_.Top, *knobWork_);
+    UpdateRect(TRect{knobRect_.Left, knobRect_.Top, knobRect_.Left + work.width(),
+                     knobRect_.Top + work.height()});
 
     if (!(options_ & opValue) || valueRect_.Width() <= 0 || valueRect_.Height() <= 0)
         return;
-    t.SetSize(valueRect_.Width(), valueRect_.Height());
-    TCanvas& tc = t.Canvas();
-    tc.Font.Assign(fontValue_);
-    tc.Brush.Style = bsSolid;
-    tc.Brush.Color = bevelValue_->Color();
-    tc.FillRect(TRect{0, 0, t.Width(), t.Height()});
+    if (!valueWork_)
+        valueWork_ = std::make_unique<TBitmap>();
+    valueWork_->SetSize(valueRect_.Width(), valueRect_.Height());
     const QString text = Designing() ? s.MaxValueFormat : ValueText;
-    tc.Brush.Style = bsClear;
-    tc.TextOut(t.Width() - tc.TextWidth(text), 0, text);
-    control.Draw(valueRect_.Left, valueRect_.Top, t);
+    if (!ComposeValueText(*valueWork_->Canvas().Image(), text)) {
+        TCanvas& tc = valueWork_->Canvas();
+        tc.Font.Assign(fontValue_);
+        tc.Brush.Style = bsSolid;
+        tc.Brush.Color = bevelValue_->Color();
+        tc.FillRect(TRect{0, 0, valueWork_->Width(), valueWork_->Height()});
+        tc.Brush.Style = bsClear;
+        tc.TextOut(valueWork_->Width() - tc.TextWidth(text), 0, text);
+    }
+    control.Draw(valueRect_.Left, valueRect_.Top, *valueWork_);
     UpdateRect(valueRect_);
+}
+
+// The dot drawn once on black and once on white: the pixels it covers come out
+// the same on both.
+void TQxDial::MakeDot(TColor color) {
+    if (dotPixelsRadius_ == dotRadius_ && dotPixelsColor_ == color)
+        return;
+    const int m = dotRadius_ + 2;
+    const int side = 2 * m + 1;
+    TBitmap onBlack(side, side);
+    TBitmap onWhite(side, side);
+    onBlack.Canvas().Brush.Color = clBlack;
+    onBlack.Canvas().FillRect(TRect{0, 0, side, side});
+    QxCircleAtPoint(onBlack.Canvas(), TPoint{m, m}, dotRadius_, clBlack, color);
+    QxCircleAtPoint(onWhite.Canvas(), TPoint{m, m}, dotRadius_, clBlack, color);
+    const QImage& black = onBlack.Image();
+    const QImage& white = onWhite.Image();
+    dotPixels_.clear();
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            if (black.pixel(x, y) == white.pixel(x, y))
+                dotPixels_.push_back(DotPixel{x - m, y - m, black.pixel(x, y)});
+    dotPixelsRadius_ = dotRadius_;
+    dotPixelsColor_ = color;
 }
 
 } // namespace zk::gauges

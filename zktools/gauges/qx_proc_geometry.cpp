@@ -116,7 +116,14 @@ float QxGetAngle(TPoint a, TPoint b) {
         theta = b.X > a.X ? pi - t : -t - pi;
     }
     const float held = static_cast<float>(theta);
-    return static_cast<float>(held * 180 / pi + 180);
+    float degrees = static_cast<float>(held * 180 / pi + 180);
+    // Single precision rounds the seam straight below to just under 0 or to 360;
+    // both are 0.
+    if (degrees < 0)
+        degrees += 360;
+    if (degrees >= 360 || degrees < 0)
+        degrees = 0;
+    return degrees;
 }
 
 void QxArrowSettings(TPoint& p, int /*unused*/, std::uint8_t b1, std::uint8_t b2, std::uint8_t b3,
