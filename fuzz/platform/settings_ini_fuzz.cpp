@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const QString key = QStringLiteral("SOFTWARE\\Qorvel\\Tamberlyne\\Comm");
     (void)document.Get(key, QStringLiteral("PLTPort"));
-    (void)document.Get(QStringLiteral("SOFTWARE\\Qorvel\\Tamberlyne\\Online"), QStringLiteral("row1"));
+    (void)document.Get(QStringLiteral("SOFTWARE\\Qorvel\\Tamberlyne\\Online"),
+                       QStringLiteral("row1"));
 
     if (!document.Set(key, QStringLiteral("PLTPort"), 3)) {
         std::abort();

@@ -10,6 +10,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 const std::string Head = "Drive--Tamberlyne \nLogicVersion 1 \n";
 
@@ -336,14 +337,14 @@ std::ostream& operator<<(std::ostream& os, const ControlByteCase& c) {
 }
 
 const ControlByteCase ControlByteCases[] = {
-    {"NulInside", std::string("12\0" "5", 4), "12\\05"},
-    {"NulFirst", std::string("\0" "7", 2), "\\07"},
-    {"NulLast", std::string("3\0", 2), "3\\0"},
-    {"Soh", "1\x01" "5", "1\\x015"},
+    {"NulInside", "12\0005"s, "12\\05"},
+    {"NulFirst", "\0007"s, "\\07"},
+    {"NulLast", "3\0"s, "3\\0"},
+    {"Soh", "1\0015", "1\\x015"},
     {"Esc", "2\x1B[31m", "2\\x1B[31m"},
     {"Del", "5\x7F", "5\\x7F"},
-    {"UnitSeparator", "\x1F" "9", "\\x1F9"},
-    {"SeveralInARow", std::string("\x01\0\x1B", 3), "\\x01\\0\\x1B"},
+    {"UnitSeparator", "\0379", "\\x1F9"},
+    {"SeveralInARow", "\001\000\033"s, "\\x01\\0\\x1B"},
     // Not control bytes: UTF-8 stays as it is.
     {"Utf8", "5\xC2\xB5", "5\xC2\xB5"},
 };
@@ -365,8 +366,8 @@ INSTANTIATE_TEST_SUITE_P(Values, ControlBytes, ::testing::ValuesIn(ControlByteCa
 
 TEST_F(LoadFileTest, AControlByteInATokenStillLoadsAsTheUnknownKey) {
     SymTable.SetValue("AutoDis", 3);
-    const std::string path = WriteFile(
-        "token.ZKC", Head + "IVMode = Voltage\nAutoDis = " + std::string("Pl\0us", 5) + "\n");
+    const std::string path =
+        WriteFile("token.ZKC", Head + "IVMode = Voltage\nAutoDis = " + "Pl\0us\n"s);
     EXPECT_EQ(FileProc.LoadFromFile(path), 1);
     EXPECT_EQ(ValueOf("AutoDis"), 0);
 }

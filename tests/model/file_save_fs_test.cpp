@@ -79,8 +79,8 @@ mode_t CurrentUmask() {
 
 constexpr auto ReadOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
 constexpr auto ReadWrite = ReadOnly | fs::perms::owner_write;
-constexpr auto LockedFolder = ReadOnly | fs::perms::owner_exec | fs::perms::group_exec |
-                              fs::perms::others_exec;
+constexpr auto LockedFolder =
+    ReadOnly | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
 
 // --- What may not be written stays as it was -------------------------------------------------
 
@@ -148,8 +148,7 @@ TEST_F(CarefulSave, AWritableFileInAnUnwritableFolderIsWrittenInPlace) {
         ASSERT_EQ(::stat(path.c_str(), &after), 0);
         EXPECT_EQ(after.st_ino, before.st_ino);
         EXPECT_EQ(after.st_mode & 07777, before.st_mode & 07777);
-        EXPECT_EQ(std::distance(fs::directory_iterator(home_ / "locked"),
-                                fs::directory_iterator()),
+        EXPECT_EQ(std::distance(fs::directory_iterator(home_ / "locked"), fs::directory_iterator()),
                   1);
     });
 }
@@ -159,7 +158,7 @@ TEST_F(CarefulSave, AWritableFileInAnUnwritableFolderIsWrittenInPlace) {
 struct LinkCase {
     const char* label;
     std::vector<std::pair<std::string, std::string>> links; // name in home, its text
-    const char* saved;   // the link saved to
+    const char* saved;                                      // the link saved to
     const char* written; // the file that must hold the text; nullptr: the save fails
 };
 

@@ -71,8 +71,8 @@ inline void WriteAll(int fd, const std::string& text) {
     {
         ::testing::ScopedFakeTestPartResultReporter reporter(
             ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &results);
-        const bool dropped = !IsRoot() || (::setgroups(0, nullptr) == 0 &&
-                                           ::setgid(Group) == 0 && ::setuid(User) == 0);
+        const bool dropped = !IsRoot() || (::setgroups(0, nullptr) == 0 && ::setgid(Group) == 0 &&
+                                           ::setuid(User) == 0);
         if (!dropped) {
             ADD_FAILURE() << "could not drop to uid " << User << ": " << std::strerror(errno);
         } else if (::geteuid() == 0) {
@@ -133,8 +133,8 @@ inline void Run(const std::function<void()>& body) {
         }
         const std::string file = entry.substr(0, a);
         const int line = std::atoi(entry.substr(a + 1, b - a - 1).c_str());
-        ADD_FAILURE_AT(file.c_str(), line) << "[as uid " << (IsRoot() ? User : ::geteuid())
-                                           << "] " << entry.substr(b + 1);
+        ADD_FAILURE_AT(file.c_str(), line)
+            << "[as uid " << (IsRoot() ? User : ::geteuid()) << "] " << entry.substr(b + 1);
     }
 }
 

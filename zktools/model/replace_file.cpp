@@ -106,8 +106,8 @@ bool WriteInPlace(FileCalls& calls, Descriptor& target, std::string_view text) {
 // Makes the rename itself durable. A folder that cannot be opened for reading is not synced:
 // the new file is in place by then, and refusing the save would not undo that.
 bool SyncFolder(FileCalls& calls, const fs::path& folder) {
-    const int fd = calls.Open(folder.empty() ? "." : folder.c_str(),
-                              O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    const int fd =
+        calls.Open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (fd < 0) {
         return true;
     }
@@ -130,9 +130,9 @@ bool ReplaceFileContents(const std::string& path, std::string_view text, FileCal
     }
     // The kernel says whether the file may be written (mode, ACLs, read-only mounts); opening
     // without truncation leaves it untouched either way.
-    Descriptor existing(calls, exists ? calls.Open(target.c_str(),
-                                                   O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0)
-                                      : -1);
+    Descriptor existing(
+        calls,
+        exists ? calls.Open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0) : -1);
     if (exists && existing.Get() < 0) {
         return false;
     }
