@@ -10,6 +10,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 const std::string Head = "Drive--Tamberlyne \nLogicVersion 1 \n";
 
@@ -321,6 +322,83 @@ TEST_F(LoadFileTest, TheApplyingPassChecksTheHeaderAgain) {
     }
     EXPECT_EQ(message, "Error reading file, Err No.5");
     EXPECT_EQ(Snapshot(), before);
+}
+
+// --- Control bytes in a value -------------------------------------------------------------
+
+struct ControlByteCase {
+    const char* label;
+    std::string value; // written after "Command = "
+    std::string shown; // the text the message names
+};
+
+std::ostream& operator<<(std::ostream& os, const ControlByteCase& c) {
+    return os << c.label;
+}
+
+const ControlByteCase ControlByteCases[] = {
+    {"NulInside", "12\0005"s, "12\\05"},
+    {"NulFirst", "\0007"s, "\\07"},
+    {"NulLast", "3\0"s, "3\\0"},
+    {"Soh", "1\0015", "1\\x015"},
+    {"Esc", "2\x1B[31m", "2\\x1B[31m"},
+    {"Del", "5\x7F", "5\\x7F"},
+    {"UnitSeparator", "\0379", "\\x1F9"},
+    {"SeveralInARow", "\001\000\033"s, "\\x01\\0\\x1B"},
+    // Not control bytes: UTF-8 stays as it is.
+    {"Utf8", "5\xC2\xB5", "5\xC2\xB5"},
+};
+
+class ControlBytes : public FileTest, public ::testing::WithParamInterface<ControlByteCase> {};
+
+TEST_P(ControlBytes, TheConversionErrorShowsTheWholeTextWithControlBytesMadeVisible) {
+    const ControlByteCase& c = GetParam();
+    const std::string path =
+        WriteFile("bytes.ZKC", Head + "IVMode = Voltage\nCommand = " + c.value + " Vrms\n");
+    SymTable.SetValue("Command", 77);
+    EXPECT_EQ(MessageOf([&] { FileProc.LoadFromFile(path); }),
+              "'" + c.shown + "' is not a valid floating point value");
+    EXPECT_EQ(ValueOf("Command"), 77);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ControlBytes, ::testing::ValuesIn(ControlByteCases),
+                         [](const auto& p) { return std::string(p.param.label); });
+
+TEST_F(LoadFileTest, AControlByteInATokenStillLoadsAsTheUnknownKey) {
+    SymTable.SetValue("AutoDis", 3);
+    const std::string path =
+        WriteFile("token.ZKC", Head + "IVMode = Voltage\nAutoDis = " + "Pl\0us\n"s);
+    EXPECT_EQ(FileProc.LoadFromFile(path), 1);
+    EXPECT_EQ(ValueOf("AutoDis"), 0);
+}
+
+// --- The piece length ----------------------------------------------------------------------
+
+// A parameter line padded to `length` characters whose last character is not blank: it reads
+// as one line only while it fits one piece; beyond, its last character is a line of its own.
+struct PieceCase {
+    std::size_t length;
+    std::string message;
+};
+
+TEST_F(LoadFileTest, ALineIsReadInPiecesOf255Characters) {
+    const PieceCase cases[] = {
+        {254, ""},
+        {255, ""},
+        {256, Err1 + "2"},
+        {257, Err1 + "2"},
+    };
+    for (const PieceCase& c : cases) {
+        std::string line = "PoleCount = 20";
+        line += std::string(c.length - line.size() - 1, ' ') + "x";
+        ASSERT_EQ(line.size(), c.length);
+        const std::string path =
+            WriteFile("piece.ZKC", Head + line + "\nIVMode = Voltage\n" + ValidLines(1, 2));
+        SymTable.ResetToDefaults();
+        EXPECT_EQ(MessageOf([&] { FileProc.LoadFromFile(path); }), c.message)
+            << "line of " << c.length;
+        EXPECT_EQ(ValueOf("PoleCount"), c.message.empty() ? 10 : 6) << "line of " << c.length;
+    }
 }
 
 struct BlankCase {

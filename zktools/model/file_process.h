@@ -32,6 +32,8 @@ public:
     // Writes the header lines and one line per parameter of the NV set; returns the number of
     // parameter lines (20, or 21 in factory mode). The old file at path is replaced only by a
     // complete new one: on failure it stays as it was, and "Can't open file " + path is raised.
+    // A file the user may not write is refused; only in a folder that takes no new file is a
+    // writable file overwritten in place (replace_file.h).
     int SaveToFile(const std::string& path);
 
     // Checks the whole file first (that pass changes nothing), then stores its values line by

@@ -1,8 +1,11 @@
 #include "zktools/model/replace_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -13,13 +16,20 @@ namespace zkmodel_detail {
 
 namespace {
 
-fs::path Target(const fs::path& path) {
-    std::error_code ec;
-    if (fs::is_symlink(path, ec)) {
-        fs::path resolved = fs::canonical(path, ec);
-        if (!ec) {
-            return resolved;
+// The file a path names after every symbolic link on the way, also when the last link points
+// to nothing yet. A loop of links gives up and returns where it stopped; opening fails there.
+fs::path Target(fs::path path) {
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return path;
         }
+        std::error_code ec;
+        const fs::path next = fs::read_symlink(path, ec);
+        if (ec) {
+            return path;
+        }
+        path = next.is_absolute() ? next : path.parent_path() / next;
     }
     return path;
 }
@@ -44,43 +54,121 @@ fs::path TempName(const fs::path& target, unsigned number) {
     return temp;
 }
 
-bool WriteAll(std::FILE* file, std::string_view text) {
-    // Buffered writes report a full disk only when flushed: every step is checked.
-    return std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
-           std::fflush(file) == 0 && !std::ferror(file);
+bool WriteAll(FileCalls& calls, int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t written = calls.Write(fd, text.data(), text.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+class Descriptor {
+public:
+    Descriptor(FileCalls& calls, int fd) : calls_(calls), fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            calls_.Close(fd_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int Get() const noexcept { return fd_; }
+    // Closes now; false when the close reports an error (a late write failure on some file
+    // systems).
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd < 0 || calls_.Close(fd) == 0;
+    }
+
+private:
+    FileCalls& calls_;
+    int fd_;
+};
+
+// The last resort when the folder takes no new file: the old text is overwritten where it
+// stands. This cannot be atomic; a failure half way leaves a mixed or shortened file.
+bool WriteInPlace(FileCalls& calls, Descriptor& target, std::string_view text) {
+    bool ok = WriteAll(calls, target.Get(), text) &&
+              calls.Ftruncate(target.Get(), static_cast<off_t>(text.size())) == 0 &&
+              calls.Fsync(target.Get()) == 0;
+    ok = target.Close() && ok;
+    return ok;
+}
+
+// Makes the rename itself durable. A folder that cannot be opened for reading is not synced:
+// the new file is in place by then, and refusing the save would not undo that.
+bool SyncFolder(FileCalls& calls, const fs::path& folder) {
+    const int fd =
+        calls.Open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (fd < 0) {
+        return true;
+    }
+    Descriptor dir(calls, fd);
+    // Some file systems cannot sync a folder at all (EINVAL); that is no lost data.
+    return calls.Fsync(fd) == 0 || errno == EINVAL;
 }
 
 } // namespace
 
-bool ReplaceFileContents(const std::string& path, std::string_view text) {
+bool ReplaceFileContents(const std::string& path, std::string_view text, FileCalls& calls) {
     const fs::path target = Target(fs::path(path));
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (!exists && errno != ENOENT) {
+        return false;
+    }
+    if (exists && !S_ISREG(old.st_mode)) {
+        return false;
+    }
+    // The kernel says whether the file may be written (mode, ACLs, read-only mounts); opening
+    // without truncation leaves it untouched either way.
+    Descriptor existing(
+        calls,
+        exists ? calls.Open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0) : -1);
+    if (exists && existing.Get() < 0) {
+        return false;
+    }
+
     std::minstd_rand names(Seed());
     for (int attempt = 0; attempt < 16; ++attempt) {
         const fs::path temp = TempName(target, static_cast<unsigned>(names()));
-        errno = 0;
-        // "x": never open a file that is already there (a stale temp file or someone else's).
-        std::FILE* file = std::fopen(temp.string().c_str(), "wx");
-        if (file == nullptr) {
+        // O_EXCL: never open a file that is already there (a stale temp file or someone else's).
+        const int fd =
+            calls.Open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0) {
             if (errno == EEXIST) {
                 continue;
             }
+            if (exists && (errno == EACCES || errno == EPERM)) {
+                return WriteInPlace(calls, existing, text);
+            }
             return false;
         }
-        bool ok = WriteAll(file, text);
-        ok = std::fclose(file) == 0 && ok;
-        std::error_code ec;
-        if (ok) {
-            const fs::file_status old = fs::status(target, ec);
-            if (!ec && fs::is_regular_file(old)) {
-                fs::permissions(temp, old.permissions(), ec);
-            }
-            fs::rename(temp, target, ec);
-            ok = !ec;
+        Descriptor file(calls, fd);
+        bool ok = true;
+        if (exists) {
+            // Owner first: a change of owner clears the set-id bits the mode then restores.
+            // Only root may give a file away, so EPERM just leaves the saver's own.
+            ok = calls.Fchown(fd, old.st_uid, old.st_gid) == 0 || errno == EPERM;
+            ok = ok && calls.Fchmod(fd, old.st_mode & 07777) == 0;
         }
+        ok = ok && WriteAll(calls, fd, text) && calls.Fsync(fd) == 0;
+        ok = file.Close() && ok;
+        ok = ok && calls.Rename(temp.c_str(), target.c_str()) == 0;
         if (!ok) {
-            fs::remove(temp, ec);
+            calls.Unlink(temp.c_str());
+            return false;
         }
-        return ok;
+        existing.Close();
+        return SyncFolder(calls, target.parent_path());
     }
     return false;
 }
