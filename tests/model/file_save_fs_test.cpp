@@ -1,7 +1,7 @@
 // Saving a parameter file the way a careful editor does: read-only files, unwritable folders,
 // links, owners, and the order of the flushes. Each case on a real folder.
 #include "file_fixture.h"
-#include "unprivileged_child.h"
+#include "tests/support/unprivileged_child.h"
 
 #include "zktools/model/replace_file.h"
 

@@ -6,8 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <unistd.h>
-
+#include "tests/support/unprivileged_child.h"
 #include "zktools/platform/ini_settings_store.h"
 #include "zktools/platform/memory_settings_store.h"
 
@@ -137,16 +136,18 @@ TEST_F(IniSettingsStoreTest, FileThatCannotBeUnderstoodIsNeverOverwritten) {
 
 TEST_F(IniSettingsStoreTest, UnreadableFileIsNeitherReadNorReplaced) {
     ASSERT_TRUE(dir_.isValid());
-    if (geteuid() == 0)
-        GTEST_SKIP() << "file permissions do not bind root";
-    const QString path = dir_.filePath("locked.ini");
-    WriteAll(path, "[" + kComm.toUtf8() + "]\n\"PLTPort\"=int:1\n");
-    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::Permissions()));
-    IniSettingsStore store(path);
-    EXPECT_EQ(store.ReadInteger(kComm, "PLTPort"), std::nullopt);
-    EXPECT_FALSE(store.WriteInteger(kComm, "PLTPort", 2));
-    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-    EXPECT_EQ(IniSettingsStore(path).ReadInteger(kComm, "PLTPort"), 1);
+    // File permissions do not bind root: the body runs as an unprivileged user.
+    unprivileged::HandOver(dir_.path().toStdString());
+    unprivileged::Run([this] {
+        const QString path = dir_.filePath("locked.ini");
+        WriteAll(path, "[" + kComm.toUtf8() + "]\n\"PLTPort\"=int:1\n");
+        ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::Permissions()));
+        IniSettingsStore store(path);
+        EXPECT_EQ(store.ReadInteger(kComm, "PLTPort"), std::nullopt);
+        EXPECT_FALSE(store.WriteInteger(kComm, "PLTPort", 2));
+        ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        EXPECT_EQ(IniSettingsStore(path).ReadInteger(kComm, "PLTPort"), 1);
+    });
 }
 
 TEST_F(IniSettingsStoreTest, DefaultFileFollowsTheEnvironmentAtEveryAccess) {

@@ -1,8 +1,8 @@
 // Permission tests mean nothing to root, and the tests run as root in CI: such a test body runs
 // in a forked child that has dropped to a spare unprivileged user first. The child's failures
 // come back to the calling test with their file and line.
-#ifndef TESTS_MODEL_UNPRIVILEGED_CHILD_H
-#define TESTS_MODEL_UNPRIVILEGED_CHILD_H
+#ifndef TESTS_SUPPORT_UNPRIVILEGED_CHILD_H
+#define TESTS_SUPPORT_UNPRIVILEGED_CHILD_H
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
