@@ -63,6 +63,27 @@ TEST(FormatFloat, PicturesRoundHalfAwayFromZeroOnTheDecimalValue) {
             << c.format << " " << static_cast<double>(c.value);
 }
 
+// Pictures of one length and pictures with more sections one after another, each
+// twice: every call formats with its own picture, not the one before.
+TEST(FormatFloat, EachCallUsesItsOwnPicture) {
+    struct Case {
+        const char* format;
+        long double value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"0.00", 1.5L, "1.50"},      {"00.0", 1.5L, "01.5"},
+        {"0.00", 1.5L, "1.50"},      {"##0", -2, "-2"},
+        {"##0;(##0)", -2, "(2)"},    {"##0", -2, "-2"},
+        {"##0;(##0)", -2, "(2)"},    {"0;0;\"z\"", 0, "z"},
+        {"0;0;\"y\"", 0, "y"},       {"0.0E+00", 1234, "1.2E+03"},
+        {"0.0E-00", 1234, "1.2E03"}, {"0.0E+00", 1234, "1.2E+03"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatFloat(QString::fromLatin1(c.format), c.value), QString::fromLatin1(c.text))
+            << c.format << " " << static_cast<double>(c.value);
+}
+
 TEST(QxRangeStr, LabelsRunFromBToAEachFollowedByASemicolon) {
     struct Case {
         float a, b;

@@ -115,7 +115,13 @@ private:
     std::vector<DotPixel> dotPixels_;
     int dotPixelsRadius_ = -1;
     TColor dotPixelsColor_ = 0;
+    // The pixels the dot covers, around its centre.
+    TRect dotBox_;
+    // The face with the dot, as the control shows it since knobWorkFresh_ was
+    // set, and the part of it the dot was last drawn in (face coordinates).
     std::unique_ptr<TBitmap> knobWork_;
+    bool knobWorkFresh_ = false;
+    TRect shownDot_;
     // The value text's characters as TextOut writes them in FontValue: each one's
     // advance in 64ths of a pixel and the pixels it sets around its pen
     // position. A text is put together from them only once it has been seen to
@@ -135,6 +141,9 @@ private:
     };
     std::unique_ptr<ValueGlyphs> valueGlyphs_;
     std::unique_ptr<TBitmap> valueWork_;
+    // The text the value box shows since the last paint, if valueShown_.
+    QString shownText_;
+    bool valueShown_ = false;
     TRect valueRect_;
     int valueTextWidth_ = 0;
     int valueTextHeight_ = 0;

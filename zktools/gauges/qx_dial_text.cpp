@@ -83,14 +83,18 @@ bool TQxDial::ComposeValueText(QImage& image, const QString& text) {
     // down to the pixel, as the raster engine places glyphs.
     image.fill(ToQColor(background).rgb());
     const int left = image.width() - (total64 + 32) / 64;
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const int iw = image.width();
+    const int ih = image.height();
     int pen64 = 0;
     for (const QChar c : text) {
         const GlyphPixels& glyph = *g.glyphs.constFind(c.unicode());
         const int x = left + pen64 / 64;
         for (const DotPixel& p : glyph.pixels) {
             const int px = x + p.dx;
-            if (image.valid(px, p.dy))
-                reinterpret_cast<QRgb*>(image.scanLine(p.dy))[px] = p.rgb;
+            if (px >= 0 && px < iw && p.dy >= 0 && p.dy < ih)
+                reinterpret_cast<QRgb*>(bits + p.dy * stride)[px] = p.rgb;
         }
         pen64 += glyph.advance64;
     }

@@ -279,6 +279,28 @@ QString Render(const Picture& pic, Decimal d, bool negative) {
     return out;
 }
 
+// A format's sections, each parsed once: a control formats every new value
+// with the same picture.
+struct ParsedFormat {
+    QString format;
+    QStringList sections;
+    std::vector<Picture> pictures;
+};
+
+const ParsedFormat& Parsed(const QString& format) {
+    thread_local ParsedFormat last;
+    thread_local bool filled = false;
+    if (!filled || last.format != format) {
+        last.format = format;
+        last.sections = SplitSections(format);
+        last.pictures.clear();
+        for (const QString& section : last.sections)
+            last.pictures.push_back(Parse(section));
+        filled = true;
+    }
+    return last;
+}
+
 } // namespace
 
 QString FormatFloat(const QString& format, long double value) {
@@ -288,18 +310,19 @@ QString FormatFloat(const QString& format, long double value) {
         return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     if (format.isEmpty())
         return QString::number(static_cast<double>(value), 'g', 15);
-    const QStringList sections = SplitSections(format);
+    const ParsedFormat& parsed = Parsed(format);
+    const QStringList& sections = parsed.sections;
     const Decimal d = ToDecimal(std::fabs(value));
-    const Picture positive = Parse(sections[0]);
+    const Picture& positive = parsed.pictures[0];
     // The zero section applies when the value shows as zero in the first section.
     if (sections.size() > 2 && !sections[2].isEmpty()) {
         Decimal probe = d;
         RoundTo(probe, positive.fracPlaces);
         if (probe.digits.empty())
-            return Render(Parse(sections[2]), Decimal{}, false);
+            return Render(parsed.pictures[2], Decimal{}, false);
     }
     if (value < 0 && sections.size() > 1 && !sections[1].isEmpty())
-        return Render(Parse(sections[1]), d, false);
+        return Render(parsed.pictures[1], d, false);
     return Render(positive, d, value < 0);
 }
 
