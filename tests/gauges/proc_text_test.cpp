@@ -57,6 +57,12 @@ TEST(FormatFloat, PicturesRoundHalfAwayFromZeroOnTheDecimalValue) {
         {"##0;(##0)", -5, "(5)"},
         {"##0;-##0;\"zero\"", 0, "zero"},
         {"\"V=\"0.0", 3, "V=3.0"},
+        {"0.000", 0.0625, "0.063"}, // a double exactly, below one
+        {"0.00", 0.1f, "0.10"},
+        // 15 significant digits, whether the value is a double or not.
+        {"0.0000000000000000", 1.0 / 3.0, "0.3333333333333330"},
+        {"0.0000000000000000", 1.0L / 3.0L, "0.3333333333333330"},
+        {"0.0E+00", 1e-300L * 1e-300L, "1.0E-600"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatFloat(QString::fromLatin1(c.format), c.value), QString::fromLatin1(c.text))

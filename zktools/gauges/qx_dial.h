@@ -88,6 +88,9 @@ private:
     // bevel's colour) from the glyph pixels; false when the text cannot be put
     // together from them exactly, and TextOut must write it.
     bool ComposeValueText(QImage& image, const QString& text);
+    // Writes the value text into its box on the control, unless the box shows
+    // it already; true when written.
+    bool DrawValueText();
 
     std::unique_ptr<TQxSBevel> bevelOuter_;
     std::unique_ptr<TQxSBevel> bevelValue_;

@@ -179,21 +179,39 @@ void TQxDial::ValueChange() {
         shownDot_ = TRect{};
     TCanvas& control = Canvas();
     control.CopyMode = cmSrcCopy;
-    for (const TRect& r : {left, shownDot_}) {
-        if (r.Width() <= 0 || r.Height() <= 0)
+    // Overlapping squares (the dot moved a little) go as the one rect around both.
+    TRect parts[2] = {left, shownDot_};
+    const auto empty = [](const TRect& r) {
+        return r.Width() <= 0 || r.Height() <= 0;
+    };
+    if (!empty(left) && !empty(shownDot_) && left.Left <= shownDot_.Right &&
+        shownDot_.Left <= left.Right && left.Top <= shownDot_.Bottom &&
+        shownDot_.Top <= left.Bottom) {
+        parts[0] =
+            TRect{std::min(left.Left, shownDot_.Left), std::min(left.Top, shownDot_.Top),
+                  std::max(left.Right, shownDot_.Right), std::max(left.Bottom, shownDot_.Bottom)};
+        parts[1] = TRect{};
+    }
+    for (const TRect& r : parts) {
+        if (empty(r))
             continue;
         const TRect on{knobRect_.Left + r.Left, knobRect_.Top + r.Top, knobRect_.Left + r.Right,
                        knobRect_.Top + r.Bottom};
         control.CopyRect(on, knobWork_->Canvas(), r);
         UpdateRect(on);
     }
+    if (DrawValueText())
+        UpdateRect(valueRect_);
+}
 
+bool TQxDial::DrawValueText() {
     if (!(options_ & opValue) || valueRect_.Width() <= 0 || valueRect_.Height() <= 0)
-        return;
+        return false;
+    const TSignalSettings& s = SignalSettings();
     const QString text = Designing() ? s.MaxValueFormat : ValueText;
     // The box shows this text since the last paint or change of look.
     if (valueShown_ && text == shownText_)
-        return;
+        return false;
     if (!valueWork_)
         valueWork_ = std::make_unique<TBitmap>();
     valueWork_->SetSize(valueRect_.Width(), valueRect_.Height());
@@ -206,10 +224,12 @@ void TQxDial::ValueChange() {
         tc.Brush.Style = bsClear;
         tc.TextOut(valueWork_->Width() - tc.TextWidth(text), 0, text);
     }
+    TCanvas& control = Canvas();
+    control.CopyMode = cmSrcCopy;
     control.Draw(valueRect_.Left, valueRect_.Top, *valueWork_);
-    UpdateRect(valueRect_);
     shownText_ = text;
     valueShown_ = true;
+    return true;
 }
 
 // The dot drawn once on black and once on white: the pixels it covers come out

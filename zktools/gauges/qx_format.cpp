@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -25,15 +27,33 @@ Decimal ToDecimal(long double value) {
     Decimal d;
     if (value == 0)
         return d;
+    // A value a double holds exactly (every float does) comes out the same from
+    // to_chars, at a fraction of printf's cost.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14Le", value);
-    const std::string text(buffer);
-    const auto e = text.find('e');
-    std::string mantissa = text.substr(0, e);
-    const int exp10 = std::stoi(text.substr(e + 1));
-    for (char c : mantissa)
-        if (c >= '0' && c <= '9')
-            d.digits.push_back(c);
+    const char* end = buffer;
+    const double asDouble = static_cast<double>(value);
+    if (static_cast<long double>(asDouble) == value) {
+        end = std::to_chars(buffer, buffer + sizeof buffer, asDouble, std::chars_format::scientific,
+                            14)
+                  .ptr;
+    } else {
+        const int n = std::snprintf(buffer, sizeof buffer, "%.14Le", value);
+        end = buffer + std::clamp(n, 0, static_cast<int>(sizeof buffer) - 1);
+    }
+    const char* p = buffer;
+    for (; p != end && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9')
+            d.digits.push_back(*p);
+    int exp10 = 0;
+    if (p != end) {
+        ++p;
+        const bool negative = p != end && *p == '-';
+        if (p != end && (*p == '-' || *p == '+'))
+            ++p;
+        std::from_chars(p, end, exp10);
+        if (negative)
+            exp10 = -exp10;
+    }
     while (!d.digits.empty() && d.digits.back() == '0')
         d.digits.pop_back();
     d.exponent = exp10 + 1;
