@@ -183,6 +183,23 @@ TEST_P(DialRects, APositionChangeLeavesTheControlAsAFullPaintDoes) {
     }
 }
 
+// A clip selected on the control's canvas holds for a position change too: with
+// the clip on the knob, the value box keeps its pixels.
+TEST_P(DialRects, APositionChangeKeepsToTheCanvasClip) {
+    const LayoutCase& c = GetParam();
+    RecordingDial d;
+    Configure(d, c);
+    ASSERT_TRUE(ShowPainted(d));
+    const QRect box = ToQRect(d.ValueRect());
+    const QRect knob = ToQRect(d.KnobRect());
+    const QImage before = d.Surface().copy();
+    d.Canvas().SelectClipRect(d.KnobRect());
+    d.SetDigit(d.SignalSettings().DigitalTo());
+    d.Canvas().RemoveClip();
+    EXPECT_EQ(d.Surface().copy(box), before.copy(box));
+    EXPECT_NE(d.Surface().copy(knob), before.copy(knob));
+}
+
 // clang-format off
 const LayoutCase kLayouts[] = {
     //                             size      face inside frame    value text         tick square          knob with ring       knob face

@@ -212,6 +212,23 @@ bool TQxDial::DrawValueText() {
     // The box shows this text since the last paint or change of look.
     if (valueShown_ && text == shownText_)
         return false;
+    TCanvas& control = Canvas();
+    control.CopyMode = cmSrcCopy;
+    // Without a clip the text is put together right on the control, in the
+    // box's pixels; otherwise, and where it must be written by TextOut, it is
+    // made on the side and copied on.
+    QImage* surface = control.Image();
+    const QRect box = ToQRect(valueRect_);
+    if (!control.HasClip() && surface != nullptr && surface->format() == QImage::Format_RGB32 &&
+        surface->rect().contains(box)) {
+        QImage inPlace(surface->bits() + box.top() * surface->bytesPerLine() + box.left() * 4,
+                       box.width(), box.height(), surface->bytesPerLine(), QImage::Format_RGB32);
+        if (ComposeValueText(inPlace, text)) {
+            shownText_ = text;
+            valueShown_ = true;
+            return true;
+        }
+    }
     if (!valueWork_)
         valueWork_ = std::make_unique<TBitmap>();
     valueWork_->SetSize(valueRect_.Width(), valueRect_.Height());
@@ -224,8 +241,6 @@ bool TQxDial::DrawValueText() {
         tc.Brush.Style = bsClear;
         tc.TextOut(valueWork_->Width() - tc.TextWidth(text), 0, text);
     }
-    TCanvas& control = Canvas();
-    control.CopyMode = cmSrcCopy;
     control.Draw(valueRect_.Left, valueRect_.Top, *valueWork_);
     shownText_ = text;
     valueShown_ = true;
