@@ -2,7 +2,7 @@
 // scale with labels around it, a value box with the unit at the top and two
 // name lines at the bottom, inside an optional outer frame. The whole face is
 // painted once per paint; the knob without its dot is cached, so a position
-// change redraws only the knob square and the value box.
+// change redraws only the squares the dot leaves and enters and the value box.
 #ifndef ZKTOOLS_GAUGES_QX_DIAL_H
 #define ZKTOOLS_GAUGES_QX_DIAL_H
 
