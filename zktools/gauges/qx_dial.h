@@ -16,7 +16,10 @@
 #include <QHash>
 #include <QImage>
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace zk::gauges {
@@ -140,7 +143,19 @@ private:
         int height = 0;
         bool unusable = false;
         QHash<char16_t, GlyphPixels> glyphs;
-        QHash<QString, bool> checked; // text -> composes exactly
+        // text -> composes exactly. The texts are the dial's own, so a plain
+        // FNV hash does; Qt's string hash costs more than the rest of the lookup.
+        struct TextHash {
+            std::size_t operator()(const QString& text) const noexcept {
+                std::uint64_t h = 14695981039346656037ull;
+                for (const QChar c : text) {
+                    h ^= c.unicode();
+                    h *= 1099511628211ull;
+                }
+                return static_cast<std::size_t>(h);
+            }
+        };
+        std::unordered_map<QString, bool, TextHash> checked;
     };
     std::unique_ptr<ValueGlyphs> valueGlyphs_;
     std::unique_ptr<TBitmap> valueWork_;

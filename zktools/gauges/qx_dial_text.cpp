@@ -47,8 +47,8 @@ bool TQxDial::ComposeValueText(QImage& image, const QString& text) {
     ValueGlyphs& g = *valueGlyphs_;
     if (g.unusable || image.height() != g.height)
         return false;
-    auto checked = g.checked.constFind(text);
-    if (checked != g.checked.constEnd() && !*checked)
+    const auto checked = g.checked.find(text);
+    if (checked != g.checked.end() && !checked->second)
         return false;
 
     // Each character's pixels: what TextOut sets alike on black and on white.
@@ -98,7 +98,7 @@ bool TQxDial::ComposeValueText(QImage& image, const QString& text) {
         }
         pen64 += glyph.advance64;
     }
-    if (checked != g.checked.constEnd())
+    if (checked != g.checked.end())
         return true;
 
     // First time: the text as TextOut writes it must come out the same.
@@ -109,7 +109,7 @@ bool TQxDial::ComposeValueText(QImage& image, const QString& text) {
         Written(fontValue_, text, image.width() - width, image.width(), h, background) == image;
     if (g.checked.size() >= kMostChecked)
         g.checked.clear();
-    g.checked.insert(text, same);
+    g.checked.emplace(text, same);
     return same;
 }
 
