@@ -156,6 +156,50 @@ TEST_P(DialRects, EachPositionShowsTheValueTextAsTextOutWritesIt) {
         }
 }
 
+// A position change redraws only what it changes; the control must then show
+// exactly what a full paint at that position shows: the dot where it was is gone,
+// the one where it is drawn, the value text written, after a paint as before.
+TEST_P(DialRects, APositionChangeLeavesTheControlAsAFullPaintDoes) {
+    const LayoutCase& c = GetParam();
+    RecordingDial d;
+    Configure(d, c);
+    ASSERT_TRUE(ShowPainted(d));
+    const int from = d.SignalSettings().DigitalFrom();
+    const int to = d.SignalSettings().DigitalTo();
+    const int mid = (from + to) / 2;
+    // Far jumps, steps of one with the dots overlapping, and back; then the same
+    // on a knob of another colour.
+    for (const TColor knob : {d.BevelDial().Color(), clRed}) {
+        d.BevelDial().SetColor(knob);
+        d.grab();
+        for (const int digit : {to, from, from + 1, from + 2, mid, mid + 1, to - 1, to, mid}) {
+            d.SetDigit(digit);
+            const QImage changed = d.Surface().copy();
+            d.Invalidate();
+            d.grab();
+            ASSERT_FALSE(d.PaintPending());
+            EXPECT_EQ(changed, d.Surface()) << "digit " << digit << ", knob " << knob;
+        }
+    }
+}
+
+// A clip selected on the control's canvas holds for a position change too: with
+// the clip on the knob, the value box keeps its pixels.
+TEST_P(DialRects, APositionChangeKeepsToTheCanvasClip) {
+    const LayoutCase& c = GetParam();
+    RecordingDial d;
+    Configure(d, c);
+    ASSERT_TRUE(ShowPainted(d));
+    const QRect box = ToQRect(d.ValueRect());
+    const QRect knob = ToQRect(d.KnobRect());
+    const QImage before = d.Surface().copy();
+    d.Canvas().SelectClipRect(d.KnobRect());
+    d.SetDigit(d.SignalSettings().DigitalTo());
+    d.Canvas().RemoveClip();
+    EXPECT_EQ(d.Surface().copy(box), before.copy(box));
+    EXPECT_NE(d.Surface().copy(knob), before.copy(knob));
+}
+
 // clang-format off
 const LayoutCase kLayouts[] = {
     //                             size      face inside frame    value text         tick square          knob with ring       knob face

@@ -57,6 +57,33 @@ TEST(FormatFloat, PicturesRoundHalfAwayFromZeroOnTheDecimalValue) {
         {"##0;(##0)", -5, "(5)"},
         {"##0;-##0;\"zero\"", 0, "zero"},
         {"\"V=\"0.0", 3, "V=3.0"},
+        {"0.000", 0.0625, "0.063"}, // a double exactly, below one
+        {"0.00", 0.1f, "0.10"},
+        // 15 significant digits, whether the value is a double or not.
+        {"0.0000000000000000", 1.0 / 3.0, "0.3333333333333330"},
+        {"0.0000000000000000", 1.0L / 3.0L, "0.3333333333333330"},
+        {"0.0E+00", 1e-300L * 1e-300L, "1.0E-600"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatFloat(QString::fromLatin1(c.format), c.value), QString::fromLatin1(c.text))
+            << c.format << " " << static_cast<double>(c.value);
+}
+
+// Pictures of one length and pictures with more sections one after another, each
+// twice: every call formats with its own picture, not the one before.
+TEST(FormatFloat, EachCallUsesItsOwnPicture) {
+    struct Case {
+        const char* format;
+        long double value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"0.00", 1.5L, "1.50"},      {"00.0", 1.5L, "01.5"},
+        {"0.00", 1.5L, "1.50"},      {"##0", -2, "-2"},
+        {"##0;(##0)", -2, "(2)"},    {"##0", -2, "-2"},
+        {"##0;(##0)", -2, "(2)"},    {"0;0;\"z\"", 0, "z"},
+        {"0;0;\"y\"", 0, "y"},       {"0.0E+00", 1234, "1.2E+03"},
+        {"0.0E-00", 1234, "1.2E03"}, {"0.0E+00", 1234, "1.2E+03"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatFloat(QString::fromLatin1(c.format), c.value), QString::fromLatin1(c.text))

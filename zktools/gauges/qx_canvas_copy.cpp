@@ -122,17 +122,36 @@ void TCanvas::Blit(const TRect& dest, const QImage& src, const QRect& srcRect) {
     int y0 = shown.top() - dt;
     int w = shown.width();
     int h = shown.height();
-    const std::vector<int> sx =
-        SourceTable(x0, w, dw, srcRect.width(), srcRect.left(), src.width(), mirrorX);
-    const std::vector<int> sy =
-        SourceTable(y0, h, dh, srcRect.height(), srcRect.top(), src.height(), mirrorY);
+    // A copy onto a rect of the source's own size takes the source pixels as
+    // they lie; only the rest needs a table of the source pixel of each column
+    // and row.
+    const bool oneToOne = !mirrorX && !mirrorY && dw == srcRect.width() && dh == srcRect.height();
+    std::vector<int> sx;
+    std::vector<int> sy;
+    if (oneToOne) {
+        const int left = std::max(x0, -srcRect.left());
+        const int right = std::min(x0 + w, src.width() - srcRect.left());
+        const int top = std::max(y0, -srcRect.top());
+        const int bottom = std::min(y0 + h, src.height() - srcRect.top());
+        x0 = left;
+        y0 = top;
+        w = std::max(right - left, 0);
+        h = std::max(bottom - top, 0);
+    } else {
+        sx = SourceTable(x0, w, dw, srcRect.width(), srcRect.left(), src.width(), mirrorX);
+        sy = SourceTable(y0, h, dh, srcRect.height(), srcRect.top(), src.height(), mirrorY);
+    }
     if (w == 0 || h == 0)
         return;
     const QRect target(dl + x0, dt + y0, w, h);
     const QImage source =
         src.format() == QImage::Format_RGB32 ? src : src.convertToFormat(QImage::Format_RGB32);
-    // One to one: the source pixels lie side by side as they are.
-    const bool plain = sx.back() - sx.front() == w - 1 && sy.back() - sy.front() == h - 1;
+    // Plain: the source pixels lie side by side as they are, from (sourceX,
+    // sourceY) on.
+    const bool plain =
+        oneToOne || (sx.back() - sx.front() == w - 1 && sy.back() - sy.front() == h - 1);
+    const int sourceX = oneToOne ? srcRect.left() + x0 : sx.front();
+    const int sourceY = oneToOne ? srcRect.top() + y0 : sy.front();
 
     if (external_ != nullptr) {
         QPainter* p = Begin();
@@ -140,7 +159,7 @@ void TCanvas::Blit(const TRect& dest, const QImage& src, const QRect& srcRect) {
             return;
         p->setCompositionMode(QtMode(CopyMode));
         if (plain) {
-            p->drawImage(target.topLeft(), source, QRect(sx.front(), sy.front(), w, h));
+            p->drawImage(target.topLeft(), source, QRect(sourceX, sourceY, w, h));
         } else {
             QImage piece(w, h, QImage::Format_RGB32);
             for (int y = 0; y < h; ++y) {
@@ -160,24 +179,41 @@ void TCanvas::Blit(const TRect& dest, const QImage& src, const QRect& srcRect) {
     const TCopyMode mode = CopyMode;
     uchar* const bits = image_->bits();
     const qsizetype stride = image_->bytesPerLine();
+    const uchar* const sourceBits = source.constBits();
+    const qsizetype sourceStride = source.bytesPerLine();
+    // The bounds are taken into locals: the pixels written are unsigned ints,
+    // which may alias the rect's ints, so the compiler would reload them on
+    // every pixel.
+    const int targetTop = target.top();
+    const int targetLeft = target.left();
+    const int* const rows = sy.data();
+    const int* const cols = sx.data();
     const auto put = [&](const QRect& r) {
-        const int left = r.left() - target.left();
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            const auto* from =
-                reinterpret_cast<const QRgb*>(source.constScanLine(sy[y - target.top()]));
-            auto* to = reinterpret_cast<QRgb*>(bits + y * stride) + r.left();
-            if (plain && mode == cmSrcCopy) {
-                from += sx.front() + left;
-                for (int x = 0; x < r.width(); ++x)
-                    to[x] = from[x] | kOpaque;
+        const int left = r.left() - targetLeft;
+        const int rowLeft = r.left();
+        const int width = r.width();
+        const int y1 = r.bottom();
+        for (int y = r.top(); y <= y1; ++y) {
+            const int row = plain ? sourceY + (y - targetTop) : rows[y - targetTop];
+            const auto* from = reinterpret_cast<const QRgb*>(sourceBits + row * sourceStride);
+            auto* to = reinterpret_cast<QRgb*>(bits + y * stride) + rowLeft;
+            if (plain) {
+                from += sourceX + left;
+                if (mode == cmSrcCopy) {
+                    for (int x = 0; x < width; ++x)
+                        to[x] = from[x] | kOpaque;
+                } else {
+                    for (int x = 0; x < width; ++x)
+                        to[x] = Combine(mode, from[x], to[x]);
+                }
                 continue;
             }
-            const int* columns = sx.data() + left;
+            const int* columns = cols + left;
             if (mode == cmSrcCopy) {
-                for (int x = 0; x < r.width(); ++x)
+                for (int x = 0; x < width; ++x)
                     to[x] = from[columns[x]] | kOpaque;
             } else {
-                for (int x = 0; x < r.width(); ++x)
+                for (int x = 0; x < width; ++x)
                     to[x] = Combine(mode, from[columns[x]], to[x]);
             }
         }

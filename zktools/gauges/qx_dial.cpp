@@ -93,6 +93,8 @@ void TQxDial::CalcSize() {
 
 void TQxDial::ParamChange(TObject* sender) {
     TQxAnalogCControl::ParamChange(sender);
+    // Font, colours or format may have changed: the value box is written anew.
+    valueShown_ = false;
     CalcSize();
     Invalidate();
 }

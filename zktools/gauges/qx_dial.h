@@ -2,7 +2,7 @@
 // scale with labels around it, a value box with the unit at the top and two
 // name lines at the bottom, inside an optional outer frame. The whole face is
 // painted once per paint; the knob without its dot is cached, so a position
-// change redraws only the knob square and the value box.
+// change redraws only the squares the dot leaves and enters and the value box.
 #ifndef ZKTOOLS_GAUGES_QX_DIAL_H
 #define ZKTOOLS_GAUGES_QX_DIAL_H
 
@@ -16,7 +16,10 @@
 #include <QHash>
 #include <QImage>
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace zk::gauges {
@@ -88,6 +91,9 @@ private:
     // bevel's colour) from the glyph pixels; false when the text cannot be put
     // together from them exactly, and TextOut must write it.
     bool ComposeValueText(QImage& image, const QString& text);
+    // Writes the value text into its box on the control, unless the box shows
+    // it already; true when written.
+    bool DrawValueText();
 
     std::unique_ptr<TQxSBevel> bevelOuter_;
     std::unique_ptr<TQxSBevel> bevelValue_;
@@ -115,7 +121,13 @@ private:
     std::vector<DotPixel> dotPixels_;
     int dotPixelsRadius_ = -1;
     TColor dotPixelsColor_ = 0;
+    // The pixels the dot covers, around its centre.
+    TRect dotBox_;
+    // The face with the dot, as the control shows it since knobWorkFresh_ was
+    // set, and the part of it the dot was last drawn in (face coordinates).
     std::unique_ptr<TBitmap> knobWork_;
+    bool knobWorkFresh_ = false;
+    TRect shownDot_;
     // The value text's characters as TextOut writes them in FontValue: each one's
     // advance in 64ths of a pixel and the pixels it sets around its pen
     // position. A text is put together from them only once it has been seen to
@@ -131,10 +143,25 @@ private:
         int height = 0;
         bool unusable = false;
         QHash<char16_t, GlyphPixels> glyphs;
-        QHash<QString, bool> checked; // text -> composes exactly
+        // text -> composes exactly. The texts are the dial's own, so a plain
+        // FNV hash does; Qt's string hash costs more than the rest of the lookup.
+        struct TextHash {
+            std::size_t operator()(const QString& text) const noexcept {
+                std::uint64_t h = 14695981039346656037ull;
+                for (const QChar c : text) {
+                    h ^= c.unicode();
+                    h *= 1099511628211ull;
+                }
+                return static_cast<std::size_t>(h);
+            }
+        };
+        std::unordered_map<QString, bool, TextHash> checked;
     };
     std::unique_ptr<ValueGlyphs> valueGlyphs_;
     std::unique_ptr<TBitmap> valueWork_;
+    // The text the value box shows since the last paint, if valueShown_.
+    QString shownText_;
+    bool valueShown_ = false;
     TRect valueRect_;
     int valueTextWidth_ = 0;
     int valueTextHeight_ = 0;

@@ -6,6 +6,7 @@
 #include "zktools/gauges/qx_proc_shapes.h"
 #include "zktools/gauges/qx_proc_text.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 
@@ -114,6 +115,9 @@ void TQxDial::Paint() {
     TCanvas& control = Canvas();
     control.CopyMode = cmSrcCopy;
     control.Draw(0, 0, off);
+    // The face may have changed: the knob copy starts afresh from it.
+    knobWorkFresh_ = false;
+    valueShown_ = false;
     ValueChange();
 }
 
@@ -137,34 +141,97 @@ void TQxDial::ValueChange() {
                          : 0.0f;
     dotPos_ = QxRotate(dotStart_, knobCenter_, angle, true);
 
-    // The knob: a copy of the cached face with the dot on it; the value box: its
-    // colour with the text on it. Each goes to the control in one copy, and
-    // only these two rects are shown anew.
+    // The knob: a copy of the cached face with the dot on it. Only the squares
+    // the dot leaves and enters go to the control and are shown anew; the rest
+    // of the knob is on the control since the last paint.
     if (!knobWork_)
         knobWork_ = std::make_unique<TBitmap>();
-    knobWork_->SetSize(faceCache_->Width(), faceCache_->Height());
-    QImage& work = *knobWork_->Canvas().Image();
     const QImage& face = faceCache_->Image();
-    std::memcpy(work.bits(), face.constBits(), static_cast<std::size_t>(face.sizeInBytes()));
+    if (!knobWorkFresh_) {
+        knobWork_->SetSize(face.width(), face.height());
+        std::memcpy(knobWork_->Canvas().Image()->bits(), face.constBits(),
+                    static_cast<std::size_t>(face.sizeInBytes()));
+        knobWorkFresh_ = true;
+        shownDot_ = TRect{};
+    }
+    QImage& knob = *knobWork_->Canvas().Image();
+    uchar* const knobBits = knob.bits();
+    const qsizetype knobStride = knob.bytesPerLine();
+    const int kw = knob.width();
+    const int kh = knob.height();
+    // The face back where the dot was.
+    for (int y = shownDot_.Top; y < shownDot_.Bottom; ++y)
+        std::memcpy(knobBits + y * knobStride + shownDot_.Left * 4,
+                    face.constScanLine(y) + shownDot_.Left * 4,
+                    static_cast<std::size_t>(shownDot_.Width()) * 4);
     MakeDot(DotColor());
     for (const DotPixel& p : dotPixels_) {
         const int x = dotPos_.X + p.dx;
         const int y = dotPos_.Y + p.dy;
-        if (work.valid(x, y))
-            reinterpret_cast<QRgb*>(work.scanLine(y))[x] = p.rgb;
+        if (x >= 0 && x < kw && y >= 0 && y < kh)
+            reinterpret_cast<QRgb*>(knobBits + y * knobStride)[x] = p.rgb;
     }
+    const TRect left = shownDot_;
+    shownDot_ =
+        TRect{std::max(dotPos_.X + dotBox_.Left, 0), std::max(dotPos_.Y + dotBox_.Top, 0),
+              std::min(dotPos_.X + dotBox_.Right, kw), std::min(dotPos_.Y + dotBox_.Bottom, kh)};
+    if (shownDot_.Width() <= 0 || shownDot_.Height() <= 0)
+        shownDot_ = TRect{};
     TCanvas& control = Canvas();
     control.CopyMode = cmSrcCopy;
-    control.Draw(knobRect_.Left, knobRect_.Top, *knobWork_);
-    UpdateRect(TRect{knobRect_.Left, knobRect_.Top, knobRect_.Left + work.width(),
-                     knobRect_.Top + work.height()});
+    // Overlapping squares (the dot moved a little) go as the one rect around both.
+    TRect parts[2] = {left, shownDot_};
+    const auto empty = [](const TRect& r) {
+        return r.Width() <= 0 || r.Height() <= 0;
+    };
+    if (!empty(left) && !empty(shownDot_) && left.Left <= shownDot_.Right &&
+        shownDot_.Left <= left.Right && left.Top <= shownDot_.Bottom &&
+        shownDot_.Top <= left.Bottom) {
+        parts[0] =
+            TRect{std::min(left.Left, shownDot_.Left), std::min(left.Top, shownDot_.Top),
+                  std::max(left.Right, shownDot_.Right), std::max(left.Bottom, shownDot_.Bottom)};
+        parts[1] = TRect{};
+    }
+    for (const TRect& r : parts) {
+        if (empty(r))
+            continue;
+        const TRect on{knobRect_.Left + r.Left, knobRect_.Top + r.Top, knobRect_.Left + r.Right,
+                       knobRect_.Top + r.Bottom};
+        control.CopyRect(on, knobWork_->Canvas(), r);
+        UpdateRect(on);
+    }
+    if (DrawValueText())
+        UpdateRect(valueRect_);
+}
 
+bool TQxDial::DrawValueText() {
     if (!(options_ & opValue) || valueRect_.Width() <= 0 || valueRect_.Height() <= 0)
-        return;
+        return false;
+    const TSignalSettings& s = SignalSettings();
+    const QString text = Designing() ? s.MaxValueFormat : ValueText;
+    // The box shows this text since the last paint or change of look.
+    if (valueShown_ && text == shownText_)
+        return false;
+    TCanvas& control = Canvas();
+    control.CopyMode = cmSrcCopy;
+    // Without a clip the text is put together right on the control, in the
+    // box's pixels; otherwise, and where it must be written by TextOut, it is
+    // made on the side and copied on.
+    QImage* surface = control.Image();
+    const QRect box = ToQRect(valueRect_);
+    if (!control.HasClip() && surface != nullptr && surface->format() == QImage::Format_RGB32 &&
+        surface->rect().contains(box)) {
+        QImage inPlace(surface->bits() + box.top() * surface->bytesPerLine() + box.left() * 4,
+                       box.width(), box.height(), surface->bytesPerLine(), QImage::Format_RGB32);
+        if (ComposeValueText(inPlace, text)) {
+            shownText_ = text;
+            valueShown_ = true;
+            return true;
+        }
+    }
     if (!valueWork_)
         valueWork_ = std::make_unique<TBitmap>();
     valueWork_->SetSize(valueRect_.Width(), valueRect_.Height());
-    const QString text = Designing() ? s.MaxValueFormat : ValueText;
     if (!ComposeValueText(*valueWork_->Canvas().Image(), text)) {
         TCanvas& tc = valueWork_->Canvas();
         tc.Font.Assign(fontValue_);
@@ -175,7 +242,9 @@ void TQxDial::ValueChange() {
         tc.TextOut(valueWork_->Width() - tc.TextWidth(text), 0, text);
     }
     control.Draw(valueRect_.Left, valueRect_.Top, *valueWork_);
-    UpdateRect(valueRect_);
+    shownText_ = text;
+    valueShown_ = true;
+    return true;
 }
 
 // The dot drawn once on black and once on white: the pixels it covers come out
@@ -198,6 +267,17 @@ void TQxDial::MakeDot(TColor color) {
         for (int x = 0; x < side; ++x)
             if (black.pixel(x, y) == white.pixel(x, y))
                 dotPixels_.push_back(DotPixel{x - m, y - m, black.pixel(x, y)});
+    dotBox_ = TRect{};
+    for (const DotPixel& p : dotPixels_) {
+        if (dotBox_.Width() == 0) {
+            dotBox_ = TRect{p.dx, p.dy, p.dx + 1, p.dy + 1};
+            continue;
+        }
+        dotBox_.Left = std::min(dotBox_.Left, p.dx);
+        dotBox_.Top = std::min(dotBox_.Top, p.dy);
+        dotBox_.Right = std::max(dotBox_.Right, p.dx + 1);
+        dotBox_.Bottom = std::max(dotBox_.Bottom, p.dy + 1);
+    }
     dotPixelsRadius_ = dotRadius_;
     dotPixelsColor_ = color;
 }

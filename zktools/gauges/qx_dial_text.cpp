@@ -47,8 +47,8 @@ bool TQxDial::ComposeValueText(QImage& image, const QString& text) {
     ValueGlyphs& g = *valueGlyphs_;
     if (g.unusable || image.height() != g.height)
         return false;
-    auto checked = g.checked.constFind(text);
-    if (checked != g.checked.constEnd() && !*checked)
+    const auto checked = g.checked.find(text);
+    if (checked != g.checked.end() && !checked->second)
         return false;
 
     // Each character's pixels: what TextOut sets alike on black and on white.
@@ -83,18 +83,22 @@ bool TQxDial::ComposeValueText(QImage& image, const QString& text) {
     // down to the pixel, as the raster engine places glyphs.
     image.fill(ToQColor(background).rgb());
     const int left = image.width() - (total64 + 32) / 64;
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const int iw = image.width();
+    const int ih = image.height();
     int pen64 = 0;
     for (const QChar c : text) {
         const GlyphPixels& glyph = *g.glyphs.constFind(c.unicode());
         const int x = left + pen64 / 64;
         for (const DotPixel& p : glyph.pixels) {
             const int px = x + p.dx;
-            if (image.valid(px, p.dy))
-                reinterpret_cast<QRgb*>(image.scanLine(p.dy))[px] = p.rgb;
+            if (px >= 0 && px < iw && p.dy >= 0 && p.dy < ih)
+                reinterpret_cast<QRgb*>(bits + p.dy * stride)[px] = p.rgb;
         }
         pen64 += glyph.advance64;
     }
-    if (checked != g.checked.constEnd())
+    if (checked != g.checked.end())
         return true;
 
     // First time: the text as TextOut writes it must come out the same.
@@ -105,7 +109,7 @@ bool TQxDial::ComposeValueText(QImage& image, const QString& text) {
         Written(fontValue_, text, image.width() - width, image.width(), h, background) == image;
     if (g.checked.size() >= kMostChecked)
         g.checked.clear();
-    g.checked.insert(text, same);
+    g.checked.emplace(text, same);
     return same;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -25,15 +27,33 @@ Decimal ToDecimal(long double value) {
     Decimal d;
     if (value == 0)
         return d;
+    // A value a double holds exactly (every float does) comes out the same from
+    // to_chars, at a fraction of printf's cost.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14Le", value);
-    const std::string text(buffer);
-    const auto e = text.find('e');
-    std::string mantissa = text.substr(0, e);
-    const int exp10 = std::stoi(text.substr(e + 1));
-    for (char c : mantissa)
-        if (c >= '0' && c <= '9')
-            d.digits.push_back(c);
+    const char* end = buffer;
+    const double asDouble = static_cast<double>(value);
+    if (static_cast<long double>(asDouble) == value) {
+        end = std::to_chars(buffer, buffer + sizeof buffer, asDouble, std::chars_format::scientific,
+                            14)
+                  .ptr;
+    } else {
+        const int n = std::snprintf(buffer, sizeof buffer, "%.14Le", value);
+        end = buffer + std::clamp(n, 0, static_cast<int>(sizeof buffer) - 1);
+    }
+    const char* p = buffer;
+    for (; p != end && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9')
+            d.digits.push_back(*p);
+    int exp10 = 0;
+    if (p != end) {
+        ++p;
+        const bool negative = p != end && *p == '-';
+        if (p != end && (*p == '-' || *p == '+'))
+            ++p;
+        std::from_chars(p, end, exp10);
+        if (negative)
+            exp10 = -exp10;
+    }
     while (!d.digits.empty() && d.digits.back() == '0')
         d.digits.pop_back();
     d.exponent = exp10 + 1;
@@ -279,6 +299,28 @@ QString Render(const Picture& pic, Decimal d, bool negative) {
     return out;
 }
 
+// A format's sections, each parsed once: a control formats every new value
+// with the same picture.
+struct ParsedFormat {
+    QString format;
+    QStringList sections;
+    std::vector<Picture> pictures;
+};
+
+const ParsedFormat& Parsed(const QString& format) {
+    thread_local ParsedFormat last;
+    thread_local bool filled = false;
+    if (!filled || last.format != format) {
+        last.format = format;
+        last.sections = SplitSections(format);
+        last.pictures.clear();
+        for (const QString& section : last.sections)
+            last.pictures.push_back(Parse(section));
+        filled = true;
+    }
+    return last;
+}
+
 } // namespace
 
 QString FormatFloat(const QString& format, long double value) {
@@ -288,18 +330,19 @@ QString FormatFloat(const QString& format, long double value) {
         return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     if (format.isEmpty())
         return QString::number(static_cast<double>(value), 'g', 15);
-    const QStringList sections = SplitSections(format);
+    const ParsedFormat& parsed = Parsed(format);
+    const QStringList& sections = parsed.sections;
     const Decimal d = ToDecimal(std::fabs(value));
-    const Picture positive = Parse(sections[0]);
+    const Picture& positive = parsed.pictures[0];
     // The zero section applies when the value shows as zero in the first section.
     if (sections.size() > 2 && !sections[2].isEmpty()) {
         Decimal probe = d;
         RoundTo(probe, positive.fracPlaces);
         if (probe.digits.empty())
-            return Render(Parse(sections[2]), Decimal{}, false);
+            return Render(parsed.pictures[2], Decimal{}, false);
     }
     if (value < 0 && sections.size() > 1 && !sections[1].isEmpty())
-        return Render(Parse(sections[1]), d, false);
+        return Render(parsed.pictures[1], d, false);
     return Render(positive, d, value < 0);
 }
 
