@@ -13,10 +13,6 @@ namespace zk::platform {
 
 namespace {
 
-bool Usable(const QAbstractButton* button) {
-    return button != nullptr && button->isEnabled() && button->isVisible();
-}
-
 // The next usable member after `from` (before it when !forward), wrapping; nullptr when
 // `from` is the only one.
 QAbstractButton* NextInGroup(const QList<QAbstractButton*>& group, QAbstractButton* from,
@@ -27,13 +23,17 @@ QAbstractButton* NextInGroup(const QList<QAbstractButton*>& group, QAbstractButt
         return nullptr;
     for (qsizetype step = 1; step < count; ++step) {
         const auto index = (at + (forward ? step : count - step)) % count;
-        if (Usable(group[index]))
+        if (CanPress(group[index]))
             return group[index];
     }
     return nullptr;
 }
 
 } // namespace
+
+bool CanPress(const QAbstractButton* button) {
+    return button != nullptr && button->isEnabled() && button->isVisible();
+}
 
 QList<QAbstractButton*> RadioGroupOf(const QAbstractButton* button) {
     if (button == nullptr || !button->isCheckable())
@@ -54,11 +54,11 @@ QList<QAbstractButton*> RadioGroupOf(const QAbstractButton* button) {
 
 QAbstractButton* RadioGroupTabStop(const QList<QAbstractButton*>& group) {
     for (QAbstractButton* button : group) {
-        if (button->isChecked() && Usable(button))
+        if (button->isChecked() && CanPress(button))
             return button;
     }
     for (QAbstractButton* button : group) {
-        if (Usable(button))
+        if (CanPress(button))
             return button;
     }
     return nullptr;
@@ -89,7 +89,7 @@ bool FocusNextStop(QWidget& window, bool next, const std::function<bool(bool)>& 
 
 QPushButton* FocusedPushButton(const QWidget& window) {
     auto* button = qobject_cast<QPushButton*>(window.focusWidget());
-    return Usable(button) ? button : nullptr;
+    return CanPress(button) ? button : nullptr;
 }
 
 bool IsPlainEnter(const QKeyEvent& event) {

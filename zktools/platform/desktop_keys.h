@@ -32,6 +32,9 @@ QAbstractButton* RadioGroupTabStop(const QList<QAbstractButton*>& group);
 // one stop as Qt would and returns false when it found none.
 bool FocusNextStop(QWidget& window, bool next, const std::function<bool(bool)>& step);
 
+// True for a button a key may press: enabled and shown.
+bool CanPress(const QAbstractButton* button);
+
 // The focused push button of `window` when it may be pressed, else nullptr.
 QPushButton* FocusedPushButton(const QWidget& window);
 

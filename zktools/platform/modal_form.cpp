@@ -35,10 +35,6 @@ void RejectForeignModalDialogs() {
         dialog->reject();
     }
 }
-
-bool Usable(const QAbstractButton* button) {
-    return button != nullptr && button->isEnabled() && button->isVisible();
-}
 } // namespace
 
 ModalForm::ModalForm(QWidget* parent) : QDialog(parent), radioKeys_(new RadioGroupKeys(this)) {}
@@ -185,7 +181,7 @@ QAbstractButton* ModalForm::EnterTarget() const {
     if (QPushButton* focused = FocusedPushButton(*this))
         return focused;
     for (auto* button : findChildren<QPushButton*>()) {
-        if (button->isDefault() && Usable(button))
+        if (button->isDefault() && CanPress(button))
             return button;
     }
     return nullptr;
@@ -199,7 +195,7 @@ void ModalForm::keyPressEvent(QKeyEvent* event) {
     }
     switch (event->key()) {
     case Qt::Key_Escape:
-        if (Usable(cancelButton_))
+        if (CanPress(cancelButton_))
             cancelButton_->click();
         else
             Guard([this] { OnCloseBox(); });

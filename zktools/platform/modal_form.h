@@ -15,10 +15,8 @@ class QAbstractButton;
 class QEventLoop;
 
 namespace zk::platform {
-class RadioGroupKeys;
-}
 
-namespace zk::platform {
+class RadioGroupKeys;
 
 class ModalForm : public QDialog {
     Q_OBJECT
