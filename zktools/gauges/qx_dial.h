@@ -10,6 +10,7 @@
 #include "zktools/gauges/qx_bevel.h"
 #include "zktools/gauges/qx_canvas.h"
 #include "zktools/gauges/qx_font.h"
+#include "zktools/gauges/qx_pixel_stamp.h"
 #include "zktools/gauges/qx_scale_settings.h"
 #include "zktools/gauges/qx_types.h"
 
@@ -114,11 +115,7 @@ private:
     bool faceCached_ = false;
     // The dot as QxCircleAtPoint draws it, pixel by pixel around its centre, for
     // one radius and colour; a position change sets these on a copy of the face.
-    struct DotPixel {
-        int dx, dy;
-        QRgb rgb;
-    };
-    std::vector<DotPixel> dotPixels_;
+    PixelStamp dotPixels_;
     int dotPixelsRadius_ = -1;
     TColor dotPixelsColor_ = 0;
     // The pixels the dot covers, around its centre.
@@ -135,7 +132,7 @@ private:
     // not, TextOut writes it.
     struct GlyphPixels {
         int advance64 = 0;
-        std::vector<DotPixel> pixels;
+        PixelStamp pixels;
     };
     struct ValueGlyphs {
         TFont font;

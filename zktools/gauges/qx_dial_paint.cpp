@@ -165,12 +165,7 @@ void TQxDial::ValueChange() {
                     face.constScanLine(y) + shownDot_.Left * 4,
                     static_cast<std::size_t>(shownDot_.Width()) * 4);
     MakeDot(DotColor());
-    for (const DotPixel& p : dotPixels_) {
-        const int x = dotPos_.X + p.dx;
-        const int y = dotPos_.Y + p.dy;
-        if (x >= 0 && x < kw && y >= 0 && y < kh)
-            reinterpret_cast<QRgb*>(knobBits + y * knobStride)[x] = p.rgb;
-    }
+    Stamp(knob, dotPixels_, dotPos_.X, dotPos_.Y);
     const TRect left = shownDot_;
     shownDot_ =
         TRect{std::max(dotPos_.X + dotBox_.Left, 0), std::max(dotPos_.Y + dotBox_.Top, 0),
@@ -260,15 +255,9 @@ void TQxDial::MakeDot(TColor color) {
     onBlack.Canvas().FillRect(TRect{0, 0, side, side});
     QxCircleAtPoint(onBlack.Canvas(), TPoint{m, m}, dotRadius_, clBlack, color);
     QxCircleAtPoint(onWhite.Canvas(), TPoint{m, m}, dotRadius_, clBlack, color);
-    const QImage& black = onBlack.Image();
-    const QImage& white = onWhite.Image();
-    dotPixels_.clear();
-    for (int y = 0; y < side; ++y)
-        for (int x = 0; x < side; ++x)
-            if (black.pixel(x, y) == white.pixel(x, y))
-                dotPixels_.push_back(DotPixel{x - m, y - m, black.pixel(x, y)});
+    dotPixels_ = StampOf(onBlack.Image(), onWhite.Image(), m, m);
     dotBox_ = TRect{};
-    for (const DotPixel& p : dotPixels_) {
+    for (const StampPixel& p : dotPixels_) {
         if (dotBox_.Width() == 0) {
             dotBox_ = TRect{p.dx, p.dy, p.dx + 1, p.dy + 1};
             continue;

@@ -68,12 +68,8 @@ bool TQxDial::ComposeValueText(QImage& image, const QString& text) {
             glyph.advance64 = static_cast<int>(advance64);
             const int w = glyph.advance64 / 64 + 1 + 2 * h;
             const QString one(c);
-            const QImage black = Written(fontValue_, one, h, w, h, clBlack);
-            const QImage white = Written(fontValue_, one, h, w, h, clWhite);
-            for (int y = 0; y < h; ++y)
-                for (int x = 0; x < w; ++x)
-                    if (black.pixel(x, y) == white.pixel(x, y))
-                        glyph.pixels.push_back(DotPixel{x - h, y, black.pixel(x, y)});
+            glyph.pixels = StampOf(Written(fontValue_, one, h, w, h, clBlack),
+                                   Written(fontValue_, one, h, w, h, clWhite), h, 0);
             found = g.glyphs.insert(c.unicode(), std::move(glyph));
         }
         total64 += found->advance64;
@@ -83,19 +79,10 @@ bool TQxDial::ComposeValueText(QImage& image, const QString& text) {
     // down to the pixel, as the raster engine places glyphs.
     image.fill(ToQColor(background).rgb());
     const int left = image.width() - (total64 + 32) / 64;
-    uchar* const bits = image.bits();
-    const qsizetype stride = image.bytesPerLine();
-    const int iw = image.width();
-    const int ih = image.height();
     int pen64 = 0;
     for (const QChar c : text) {
         const GlyphPixels& glyph = *g.glyphs.constFind(c.unicode());
-        const int x = left + pen64 / 64;
-        for (const DotPixel& p : glyph.pixels) {
-            const int px = x + p.dx;
-            if (px >= 0 && px < iw && p.dy >= 0 && p.dy < ih)
-                reinterpret_cast<QRgb*>(bits + p.dy * stride)[px] = p.rgb;
-        }
+        Stamp(image, glyph.pixels, left + pen64 / 64, 0);
         pen64 += glyph.advance64;
     }
     if (checked != g.checked.end())

@@ -47,12 +47,10 @@ Decimal ToDecimal(long double value) {
     int exp10 = 0;
     if (p != end) {
         ++p;
-        const bool negative = p != end && *p == '-';
-        if (p != end && (*p == '-' || *p == '+'))
+        // from_chars takes a minus sign but no plus.
+        if (p != end && *p == '+')
             ++p;
         std::from_chars(p, end, exp10);
-        if (negative)
-            exp10 = -exp10;
     }
     while (!d.digits.empty() && d.digits.back() == '0')
         d.digits.pop_back();
