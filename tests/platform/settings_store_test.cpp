@@ -191,8 +191,10 @@ TEST_F(IniSettingsStoreTest, DamagedFileIsMovedAsideUnderAFreeNameAndANewOneWrit
         EXPECT_EQ(ReadAll(moved), kDamaged) << c.name;
         EXPECT_EQ(ReadAll(fresh), "[" + kSelPara.toUtf8() + "]\n\"row1\"=\"Kip\"\n") << c.name;
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << c.name << ": " << said;
-        EXPECT_NE(said.find(fresh.toStdString() + " "), std::string::npos) << c.name << ": " << said;
-        EXPECT_NE(said.find(moved.toStdString() + " "), std::string::npos) << c.name << ": " << said;
+        EXPECT_NE(said.find(fresh.toStdString() + " "), std::string::npos)
+            << c.name << ": " << said;
+        EXPECT_NE(said.find(moved.toStdString() + " "), std::string::npos)
+            << c.name << ": " << said;
         // Nothing else changed beside it.
         QStringList after = listing();
         expected.removeAll("registry.ini " + kDamaged);
@@ -232,7 +234,8 @@ TEST_F(IniSettingsStoreTest, DamagedFileThatCannotBeMovedStaysAndTheStoreSaysSo)
         WriteAll(folder + "/registry.ini", kDamaged);
         ASSERT_TRUE(QFile::link("nowhere", folder + "/registry.ini.damaged"));
         for (int n = 1; n <= 999; ++n)
-            ASSERT_TRUE(QFile::link("nowhere", folder + QString("/registry.ini.damaged-%1").arg(n)));
+            ASSERT_TRUE(
+                QFile::link("nowhere", folder + QString("/registry.ini.damaged-%1").arg(n)));
         ExpectKeptAndSaid(folder + "/registry.ini", [] {});
         EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot),
                   QStringList({"registry.ini"}));
@@ -245,9 +248,8 @@ TEST_F(IniSettingsStoreTest, DamagedFileThatCannotBeMovedStaysAndTheStoreSaysSo)
         WriteAll(folder + "/registry.ini", kDamaged);
         ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         ExpectKeptAndSaid(folder + "/registry.ini", [&] {
-            ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner |
-                                                          QFileDevice::WriteOwner |
-                                                          QFileDevice::ExeOwner));
+            ASSERT_TRUE(QFile::setPermissions(
+                folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
         });
         EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                   QStringList({"registry.ini"}));
