@@ -149,7 +149,14 @@ struct KnobCase {
 
 TEST(DialTest, TheKnobSideSetsTheDotRadiusAndWhetherTheFaceIsCached) {
     const std::vector<KnobCase> cases = {
-        {52, 4, true}, {13, 2, true}, {130, 6, true}, {11, 2, true}, {10, 2, false}};
+        {52, 4, true},
+        {13, 2, true},
+        {130, 6, true},
+        {11, 2, true},
+        {10, 2, false},
+        // A thirteenth, not a twelfth: these give 3 and 5 by the other.
+        {36, 2, true},
+        {60, 4, true}};
     for (const KnobCase& k : cases) {
         SCOPED_TRACE(k.side);
         TQxDial d;
@@ -164,6 +171,13 @@ TEST(DialTest, TheKnobSideSetsTheDotRadiusAndWhetherTheFaceIsCached) {
         EXPECT_EQ(d.KnobRect().Top, ring);
         EXPECT_EQ(d.DotRadius(), k.dotRadius);
         EXPECT_EQ(d.FaceCached(), k.cached);
+        if (k.cached) {
+            // Drawn so: the dot's white edge k.dotRadius right of its centre, the face beyond.
+            const TPoint dot = d.DotPos();
+            EXPECT_EQ(SurfaceAt(d, OnControl(d, TPoint{dot.X + k.dotRadius, dot.Y})), clWhite);
+            EXPECT_EQ(SurfaceAt(d, OnControl(d, TPoint{dot.X + k.dotRadius + 1, dot.Y})),
+                      d.BevelDial().Color());
+        }
     }
 }
 

@@ -13,6 +13,8 @@ namespace fs = std::filesystem;
 using namespace std::string_literals;
 
 const std::string Head = "Drive--Tamberlyne \nLogicVersion 1 \n";
+// The UTF-8 byte-order mark some Windows editors put first.
+const std::string Bom = "\xEF\xBB\xBF";
 
 // Parameter lines whose values all differ from the defaults, with the raw value each stores.
 struct Stored {
@@ -93,6 +95,14 @@ const CheckFailure CheckFailures[] = {
     // The rest of a comment longer than 255 characters is no comment any more.
     {"CommentLongerThan255",
      Head + ValidLines(0, 3) + "# " + std::string(300, 'c') + "\n" + ValidLines(3, 6), Err1 + "4"},
+    // Only one byte-order mark, and only at the very start, is not the file's text.
+    {"TwoByteOrderMarks", Bom + Bom + Head + ValidLines(0, 6), "Error reading file, Err No.5 "},
+    {"ByteOrderMarkAfterAComment", "# note\n" + Bom + Head + ValidLines(0, 6),
+     "Error reading file, Err No.5 "},
+    {"ByteOrderMarkOnTheVersionLine", "Drive--Tamberlyne \n" + Bom + "LogicVersion 1 \n",
+     "Error reading file, Err No.8 "},
+    {"PartOfAByteOrderMark", "\xEF\xBB" + Head + ValidLines(0, 6), "Error reading file, Err No.5 "},
+    {"OnlyAByteOrderMark", Bom, "Wrong or No IVMode"},
     // Comment and blank lines are not counted.
     {"CountsOnlyParameterLines",
      "# top\n" + Head + "\n# c\n" + ValidLines(0, 1) + "   \n#\n" + ValidLines(1, 3) + "x y\n",
@@ -254,6 +264,45 @@ TEST_F(LoadFileTest, ACarriageReturnIsPartOfTheLineEndNotOfTheValue) {
     EXPECT_EQ(ValueOf("IVMode"), 1);
     EXPECT_EQ(ValueOf("DM1Map"), 1);
     EXPECT_EQ(ValueOf("Kip"), 11);
+}
+
+TEST_F(LoadFileTest, OneByteOrderMarkAtTheStartIsSkippedByBothPasses) {
+    const std::string texts[] = {
+        Bom + Head + ValidLines(0, 6),
+        Bom + "# from Windows\n\n" + WithCrLf(Head + ValidLines(0, 6)),
+        // The mark is no character of the first line: 255 more still make one piece.
+        Bom + "Drive--Tamberlyne" + std::string(237, ' ') + "x\nLogicVersion 1\n" +
+            ValidLines(0, 6),
+    };
+    for (const std::string& text : texts) {
+        SymTable.ResetToDefaults();
+        const std::string path = WriteFile("marked.ZKC", text);
+        EXPECT_EQ(MessageOf([&] { FileProc.LoadFromFile(path); }), "") << text;
+        for (const Stored& s : Valid) {
+            EXPECT_EQ(ValueOf(s.name), s.raw) << s.name;
+        }
+    }
+}
+
+// A CR that is not followed by a LF ends no line: it is white space inside it, and the byte
+// after it is read as any other.
+TEST_F(LoadFileTest, ALoneCarriageReturnInsideALineIsWhiteSpace) {
+    struct Case {
+        std::string text;
+        int32_t kip;
+    };
+    const Case cases[] = {
+        {Head + "IVMode = Voltage\nKip =\r79.356\n", 11},
+        {"Drive--Tamberlyne\nLogicVersion\r1\nIVMode = Voltage\nKip = 79.356\n", 11},
+        // Several, and one right before the line end.
+        {Head + "IVMode = Voltage\nKip\r=\r\r9.9195\r\r\n", 8},
+    };
+    for (const Case& c : cases) {
+        SymTable.SetValue("Kip", 5);
+        const std::string path = WriteFile("cr.ZKC", c.text);
+        EXPECT_EQ(MessageOf([&] { FileProc.LoadFromFile(path); }), "") << c.text;
+        EXPECT_EQ(ValueOf("Kip"), c.kip) << c.text;
+    }
 }
 
 TEST_F(LoadFileTest, AFileThatCannotBeOpenedOrReadRaisesCantOpen) {

@@ -5,6 +5,7 @@
 
 #include "zktools/model/replace_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <map>
@@ -207,6 +208,83 @@ TEST_P(LinkSave, ALinkStaysALinkAndTheFileItNamesIsWritten) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, LinkSave, ::testing::ValuesIn(LinkCases),
+                         [](const auto& p) { return std::string(p.param.label); });
+
+// --- Names near the file system's limit -------------------------------------------------------
+
+// The real calls; notes every name a file is created under.
+class CreatedNames : public zkmodel_detail::FileCalls {
+public:
+    std::vector<std::string> created;
+    int Open(const char* path, int flags, mode_t mode) override {
+        if ((flags & O_CREAT) != 0) {
+            created.push_back(path);
+        }
+        return FileCalls::Open(path, flags, mode);
+    }
+};
+
+struct LongNameCase {
+    const char* label;
+    std::string name;      // of the file saved, 250 characters or bytes
+    bool lockFolder;       // so that the file is written in place
+    std::size_t stemBytes; // of the name, kept in the temporary name
+};
+
+std::ostream& operator<<(std::ostream& os, const LongNameCase& c) {
+    return os << c.label;
+}
+
+std::string Repeat(const std::string& piece, std::size_t times) {
+    std::string out;
+    for (std::size_t i = 0; i < times; ++i) {
+        out += piece;
+    }
+    return out;
+}
+
+// 255 bytes at most, of which ".~" and 8 hex digits are the temporary name's own.
+const LongNameCase LongNameCases[] = {
+    {"ThroughANewFile", std::string(246, 'n') + ".ZKC", false, 245},
+    {"InPlace", std::string(246, 'n') + ".ZKC", true, 245},
+    // Two bytes a character: the cut falls before the character it would split.
+    {"Utf8ThroughANewFile", Repeat("\xC3\xBC", 123) + ".ZKC", false, 244},
+};
+
+class LongName : public CarefulSave, public ::testing::WithParamInterface<LongNameCase> {};
+
+TEST_P(LongName, SavesAndItsTemporaryNameFits) {
+    const LongNameCase& c = GetParam();
+    unprivileged::Run([&] {
+        const fs::path folder = home_ / "files";
+        fs::create_directory(folder);
+        const std::string path = (folder / c.name).string();
+        Write(path, "old\n", ReadWrite);
+        if (c.lockFolder) {
+            fs::permissions(folder, LockedFolder);
+        }
+        struct stat before {};
+        ASSERT_EQ(::stat(path.c_str(), &before), 0);
+        CreatedNames calls;
+
+        EXPECT_TRUE(zkmodel_detail::ReplaceFileContents(path, "new text\n", calls));
+
+        EXPECT_EQ(ReadFile(path), "new text\n");
+        struct stat after {};
+        ASSERT_EQ(::stat(path.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino == before.st_ino, c.lockFolder) << "written in place or renamed";
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+        ASSERT_EQ(calls.created.size(), 1u);
+        const fs::path temp(calls.created[0]);
+        EXPECT_EQ(temp.parent_path(), folder);
+        const std::string tempName = temp.filename().string();
+        ASSERT_EQ(tempName.size(), c.stemBytes + 10) << tempName;
+        EXPECT_EQ(tempName.substr(0, c.stemBytes), c.name.substr(0, c.stemBytes));
+        EXPECT_EQ(tempName.substr(c.stemBytes, 2), ".~");
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Saves, LongName, ::testing::ValuesIn(LongNameCases),
                          [](const auto& p) { return std::string(p.param.label); });
 
 // --- Owner, group and mode --------------------------------------------------------------------

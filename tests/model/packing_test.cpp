@@ -1,10 +1,13 @@
 #include "zktools/model/data_process.h"
+#include "zktools/model/transfer_place.h"
 #include "zktools/model/var_table.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <climits>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -102,27 +105,45 @@ TEST(Packing, TwoRegisterParametersRoundTrip) {
     }
 }
 
-// A field written into any register byte reads back and leaves the neighbours' bits alone.
+// Every value a one-register field holds, written into any register byte, reads back through
+// the transfers' own encoding and decoding and leaves the neighbours' bits alone.
 TEST(Packing, OneRegisterParametersKeepTheirNeighbours) {
     for (int i = 0; i < VarTableRecords; ++i) {
         const VarTable& r = VarTables[i];
         if (r.Bytes != 1) {
             continue;
         }
+        const std::optional<zkmodel_detail::Place> p = zkmodel_detail::Locate(r.Name);
+        ASSERT_TRUE(p) << r.Name;
         const int32_t lsb = r.MsbBit - r.Width + 1;
         const int32_t mask = ((1 << r.Width) - 1) << lsb;
-        for (int32_t v = std::min(r.VMin, r.IMin); v <= std::max(r.VMax, r.IMax); ++v) {
+        // The field's whole range, which holds the table's limits.
+        const bool isSigned = r.Type == zkmodel_detail::SignedByteType;
+        const int32_t lowest = isSigned ? -(1 << (r.Width - 1)) : 0;
+        const int32_t highest = isSigned ? (1 << (r.Width - 1)) - 1 : (1 << r.Width) - 1;
+        ASSERT_LE(lowest, std::min(r.VMin, r.IMin)) << r.Name;
+        ASSERT_GE(highest, std::max(r.VMax, r.IMax)) << r.Name;
+        for (int32_t v = lowest; v <= highest; ++v) {
             for (int32_t byte = 0; byte < 256; ++byte) {
-                const int32_t put = DataProcess::InsertBits(v, byte, r.MsbBit, r.Width);
+                const int32_t put = zkmodel_detail::EncodeByte(*p, v, byte);
                 ASSERT_EQ(put & ~mask, byte & ~mask) << r.Name << " " << v << " " << byte;
                 ASSERT_LT(put, 256);
-                int32_t got = DataProcess::ExtractBits(put, r.MsbBit, r.Width);
-                if (r.Type == 15 && got > 127) {
-                    got -= 256;
-                }
-                ASSERT_EQ(got, v) << r.Name << " " << byte;
+                ASSERT_EQ(zkmodel_detail::DecodeByte(*p, put), v) << r.Name << " " << byte;
             }
         }
+    }
+}
+
+// The signed byte's edges, as a register or NV word holds them.
+TEST(Packing, ASignedByteDecodesByTwosComplement) {
+    const std::optional<zkmodel_detail::Place> p = zkmodel_detail::Locate("PWMPlus");
+    ASSERT_TRUE(p);
+    ASSERT_EQ(p->type, zkmodel_detail::SignedByteType);
+    const std::pair<int32_t, int32_t> cases[] = {
+        {0x00, 0}, {0x7F, 127}, {0x80, -128}, {0xA0, -96}, {0xFF, -1}};
+    for (const auto& [byte, value] : cases) {
+        EXPECT_EQ(zkmodel_detail::DecodeByte(*p, byte), value) << byte;
+        EXPECT_EQ(zkmodel_detail::EncodeByte(*p, value, 0x5A), byte) << value;
     }
 }
 

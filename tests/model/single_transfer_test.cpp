@@ -127,6 +127,8 @@ const ResultCase ResultCases[] = {
     {"model", Op::ReadDrive, "Model", 0, Nothing, LinkOk, 50},
     {"name in any case", Op::ReadDrive, "ivMODE", 0, Register(1, 0x40), LinkOk, 1},
     {"signed byte", Op::ReadDrive, "PWMMinus", 0, Register(5, 0xA0), LinkOk, -96},
+    {"signed byte at its top", Op::ReadDrive, "PWMPlus", 0, Register(6, 0x7F), LinkOk, 127},
+    {"signed byte at its bottom", Op::ReadDrive, "PWMPlus", 0, Register(6, 0x80), LinkOk, -128},
     {"two registers", Op::ReadDrive, "CommOff", 0,
      [](TransferTest& t) {
          t.Drive().SetRegister(15, 0x06);
@@ -134,6 +136,10 @@ const ResultCase ResultCases[] = {
      },
      LinkOk, 100},
     {"NV model", Op::ReadNV, "Model", 0, Nothing, LinkOk, 50},
+    {"NV signed byte at its top", Op::ReadNV, "PWMMinus", 0, Word(4, NvEntry(5, 0x7F)), LinkOk,
+     127},
+    {"NV signed byte at its bottom", Op::ReadNV, "PWMMinus", 0, Word(4, NvEntry(5, 0x80)), LinkOk,
+     -128},
     {"NV two words", Op::ReadNV, "Command", 0,
      [](TransferTest& t) {
          t.Drive().SetNvWord(9, NvEntry(10, 0xFE));

@@ -1,10 +1,15 @@
 // The settings stores: the INI file keeps what was written and never loses a file
-// it cannot understand; the memory store refuses on demand.
+// it cannot understand (one it cannot write back as it was goes aside); the memory
+// store refuses on demand.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <functional>
+#include <string>
 
 #include "tests/support/unprivileged_child.h"
 #include "zktools/platform/ini_settings_store.h"
@@ -109,14 +114,6 @@ TEST_F(IniSettingsStoreTest, FileThatCannotBeUnderstoodIsNeverOverwritten) {
              QDir().mkpath(path);
              return path;
          }},
-        {"not_utf8",
-         [&] {
-             const QString path = dir_.filePath("latin1.ini");
-             WriteAll(path, "[" + kComm.toUtf8() +
-                                "]\n\"row1\"=\"Gr\xFC\xDF"
-                                "e\"\n");
-             return path;
-         }},
         {"parent_is_a_file",
          [&] {
              WriteAll(dir_.filePath("plain"), "x");
@@ -132,6 +129,131 @@ TEST_F(IniSettingsStoreTest, FileThatCannotBeUnderstoodIsNeverOverwritten) {
         EXPECT_EQ(ReadAll(path), before) << c.name;
         EXPECT_EQ(store.ReadInteger(kComm, "PLTPort"), std::nullopt) << c.name;
     }
+}
+
+// Latin-1 bytes where UTF-8 belongs: the text cannot be written back as it was.
+const QByteArray kDamaged = "[" + kComm.toUtf8() +
+                            "]\n\"PLTPort\"=int:1\n\"row1\"=\"Gr\xFC\xDF"
+                            "e\"\n";
+
+TEST_F(IniSettingsStoreTest, DamagedFileIsMovedAsideUnderAFreeNameAndANewOneWritten) {
+    ASSERT_TRUE(dir_.isValid());
+    struct Case {
+        const char* name;
+        std::function<void(const QString& folder)> prepare; // beside registry.ini
+        const char* store;                                  // the path the store is given
+        const char* moved;                                  // where the damaged file goes
+        const char* fresh;                                  // where the new file is written
+    };
+    const Case cases[] = {
+        {"first_time", [](const QString&) {}, "registry.ini", "registry.ini.damaged",
+         "registry.ini"},
+        // Whatever holds a name keeps it, a dangling link too.
+        {"names_taken",
+         [](const QString& folder) {
+             WriteAll(folder + "/registry.ini.damaged", "earlier");
+             QFile::link("nowhere", folder + "/registry.ini.damaged-1");
+         },
+         "registry.ini", "registry.ini.damaged-2", "registry.ini"},
+        // The file a link names goes aside beside itself; the link stays.
+        {"through_a_link",
+         [](const QString& folder) {
+             QDir().mkpath(folder + "/real");
+             QFile::rename(folder + "/registry.ini", folder + "/real/registry.ini");
+             QFile::link("real/registry.ini", folder + "/link.ini");
+         },
+         "link.ini", "real/registry.ini.damaged", "real/registry.ini"},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        const QString folder = dir.path();
+        WriteAll(folder + "/registry.ini", kDamaged);
+        c.prepare(folder);
+        const auto listing = [&] {
+            QStringList names;
+            for (const QFileInfo& info :
+                 QDir(folder).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+                names << info.fileName() + (info.isSymLink() ? " -> " + info.symLinkTarget()
+                                                             : " " + ReadAll(info.filePath()));
+            return names;
+        };
+        QStringList expected = listing();
+        const QString path = folder + "/" + c.store;
+        IniSettingsStore store(path);
+        EXPECT_EQ(store.ReadInteger(kComm, "PLTPort"), 1) << c.name << ": reads still work";
+
+        ::testing::internal::CaptureStderr();
+        EXPECT_TRUE(store.WriteString(kSelPara, "row1", "Kip")) << c.name;
+        const std::string said = ::testing::internal::GetCapturedStderr();
+
+        const QString moved = folder + "/" + c.moved;
+        const QString fresh = folder + "/" + c.fresh;
+        EXPECT_EQ(ReadAll(moved), kDamaged) << c.name;
+        EXPECT_EQ(ReadAll(fresh), "[" + kSelPara.toUtf8() + "]\n\"row1\"=\"Kip\"\n") << c.name;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << c.name << ": " << said;
+        EXPECT_NE(said.find(fresh.toStdString() + " "), std::string::npos)
+            << c.name << ": " << said;
+        EXPECT_NE(said.find(moved.toStdString() + " "), std::string::npos)
+            << c.name << ": " << said;
+        // Nothing else changed beside it.
+        QStringList after = listing();
+        expected.removeAll("registry.ini " + kDamaged);
+        after.removeAll(QFileInfo(fresh).fileName() + " " + ReadAll(fresh));
+        after.removeAll(QFileInfo(moved).fileName() + " " + kDamaged);
+        EXPECT_EQ(after, expected) << c.name;
+
+        // From now on an ordinary file: kept, and no more words about it.
+        ::testing::internal::CaptureStderr();
+        EXPECT_TRUE(store.WriteInteger(kComm, "PLTPort", 2)) << c.name;
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << c.name;
+        EXPECT_EQ(store.ReadString(kSelPara, "row1"), QString("Kip")) << c.name;
+        EXPECT_EQ(store.ReadInteger(kComm, "PLTPort"), 2) << c.name;
+        EXPECT_EQ(ReadAll(moved), kDamaged) << c.name;
+    }
+}
+
+// A damaged file that cannot go aside is neither written over nor lost.
+void ExpectKeptAndSaid(const QString& path, const std::function<void()>& unlock) {
+    IniSettingsStore store(path);
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(store.WriteInteger(kComm, "PLTPort", 2));
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find(path.toStdString() + " "), std::string::npos) << said;
+    EXPECT_NE(said.find("could not be moved aside"), std::string::npos) << said;
+    unlock();
+    EXPECT_EQ(ReadAll(path), kDamaged);
+}
+
+TEST_F(IniSettingsStoreTest, DamagedFileThatCannotBeMovedStaysAndTheStoreSaysSo) {
+    ASSERT_TRUE(dir_.isValid());
+    {
+        SCOPED_TRACE("every name aside is taken");
+        const QString folder = dir_.filePath("full");
+        ASSERT_TRUE(QDir().mkpath(folder));
+        WriteAll(folder + "/registry.ini", kDamaged);
+        ASSERT_TRUE(QFile::link("nowhere", folder + "/registry.ini.damaged"));
+        for (int n = 1; n <= 999; ++n)
+            ASSERT_TRUE(
+                QFile::link("nowhere", folder + QString("/registry.ini.damaged-%1").arg(n)));
+        ExpectKeptAndSaid(folder + "/registry.ini", [] {});
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot),
+                  QStringList({"registry.ini"}));
+    }
+    SCOPED_TRACE("the folder takes no new name");
+    unprivileged::HandOver(dir_.path().toStdString());
+    unprivileged::Run([this] {
+        const QString folder = dir_.filePath("locked");
+        ASSERT_TRUE(QDir().mkpath(folder));
+        WriteAll(folder + "/registry.ini", kDamaged);
+        ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        ExpectKeptAndSaid(folder + "/registry.ini", [&] {
+            ASSERT_TRUE(QFile::setPermissions(
+                folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        });
+        EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList({"registry.ini"}));
+    });
 }
 
 TEST_F(IniSettingsStoreTest, UnreadableFileIsNeitherReadNorReplaced) {

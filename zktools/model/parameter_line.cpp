@@ -24,7 +24,35 @@ void ParameterFileReader::Fail() const {
     throw ModelError("Can't open file " + path_);
 }
 
+void ParameterFileReader::SkipByteOrderMark() {
+    static constexpr unsigned char Mark[] = {0xEF, 0xBB, 0xBF};
+    std::string read;
+    for (const unsigned char m : Mark) {
+        const int c = Get();
+        if (c != m) {
+            // Not the mark: what was read is the file's own text.
+            if (c != EOF) {
+                Unget(c);
+            }
+            for (auto it = read.rbegin(); it != read.rend(); ++it) {
+                Unget(static_cast<unsigned char>(*it));
+            }
+            return;
+        }
+        read.push_back(static_cast<char>(c));
+    }
+}
+
+void ParameterFileReader::Unget(int c) {
+    pending_.push_back(static_cast<char>(c));
+}
+
 int ParameterFileReader::Get() {
+    if (!pending_.empty()) {
+        const int c = static_cast<unsigned char>(pending_.back());
+        pending_.pop_back();
+        return c;
+    }
     const int c = std::getc(file_);
     if (c == EOF && std::ferror(file_)) {
         Fail();
@@ -34,6 +62,11 @@ int ParameterFileReader::Get() {
 
 bool ParameterFileReader::Next(std::string& chunk) {
     chunk.clear();
+    if (atStart_) {
+        // Here rather than at opening: a read error then throws from a whole object.
+        atStart_ = false;
+        SkipByteOrderMark();
+    }
     bool consumed = false;
     while (chunk.size() < MaxChunk) {
         const int c = Get();
@@ -50,7 +83,7 @@ bool ParameterFileReader::Next(std::string& chunk) {
                 return true;
             }
             if (next != EOF) {
-                std::ungetc(next, file_);
+                Unget(next);
             }
         }
         chunk.push_back(static_cast<char>(c));

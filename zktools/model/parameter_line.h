@@ -18,7 +18,8 @@ constexpr bool IsWhite(char c) noexcept {
 
 // The file read in chunks of at most MaxChunk characters: a longer line gives several chunks,
 // each taken as a line of its own. LF and CR LF both end a line (files come from Windows
-// too); a CR elsewhere is a character of the line. Chunks come without their line end.
+// too); a CR elsewhere is a character of the line. Chunks come without their line end. One
+// UTF-8 byte-order mark at the very start of the file (some editors write one) is skipped.
 class ParameterFileReader {
 public:
     static constexpr std::size_t MaxChunk = 255;
@@ -36,9 +37,14 @@ public:
 private:
     [[noreturn]] void Fail() const;
     int Get();
+    void Unget(int c);
+    void SkipByteOrderMark();
 
     std::string path_;
     std::FILE* file_;
+    // Bytes read ahead and given back, the next one last.
+    std::string pending_;
+    bool atStart_ = true;
 };
 
 // Up to maxWords runs of non-white characters, in order.

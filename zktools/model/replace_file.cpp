@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <chrono>
+#include <climits>
+#include <cstddef>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -42,16 +44,30 @@ unsigned Seed() {
     }
 }
 
-// Beside the target, so that the rename stays inside one file system.
-fs::path TempName(const fs::path& target, unsigned number) {
+// The longest name the target's folder takes; NAME_MAX where it does not say.
+std::size_t NameLimit(const fs::path& folder) {
+    const long limit = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX;
+}
+
+// Beside the target, so that the rename stays inside one file system. The suffix must stay
+// whole to keep the name ours; a target name too long to take it loses the end of its stem,
+// cut before a UTF-8 sequence rather than through it.
+fs::path TempName(const fs::path& target, unsigned number, std::size_t nameLimit) {
     static constexpr char Hex[] = "0123456789abcdef";
     std::string suffix = ".~";
     for (int shift = 28; shift >= 0; shift -= 4) {
         suffix.push_back(Hex[(number >> shift) & 0xF]);
     }
-    fs::path temp = target;
-    temp += suffix;
-    return temp;
+    std::string stem = target.filename().string();
+    if (stem.size() + suffix.size() > nameLimit) {
+        std::size_t keep = nameLimit > suffix.size() ? nameLimit - suffix.size() : 0;
+        while (keep > 0 && (static_cast<unsigned char>(stem[keep]) & 0xC0) == 0x80) {
+            --keep;
+        }
+        stem.resize(keep);
+    }
+    return target.parent_path() / (stem + suffix);
 }
 
 bool WriteAll(FileCalls& calls, int fd, std::string_view text) {
@@ -137,9 +153,10 @@ bool ReplaceFileContents(const std::string& path, std::string_view text, FileCal
         return false;
     }
 
+    const std::size_t nameLimit = NameLimit(target.parent_path());
     std::minstd_rand names(Seed());
     for (int attempt = 0; attempt < 16; ++attempt) {
-        const fs::path temp = TempName(target, static_cast<unsigned>(names()));
+        const fs::path temp = TempName(target, static_cast<unsigned>(names()), nameLimit);
         // O_EXCL: never open a file that is already there (a stale temp file or someone else's).
         const int fd =
             calls.Open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);

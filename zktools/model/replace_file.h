@@ -15,11 +15,12 @@ namespace zkmodel_detail {
 //
 // A symbolic link stays a link: the file it names is written, created when missing (a
 // dangling link). A file the process may not write is refused, whatever its folder allows.
-// Normally the text goes to a new file beside the target, which is flushed to disk and renamed
-// over it, and the folder is flushed after the rename, so a power cut leaves the old file or
-// the new one. The new file takes the old one's mode and, where the process may, its owner
-// and group; a new file gets the mode the umask leaves of 0666. Only when the folder refuses
-// the new file is an existing writable target written in place.
+// Normally the text goes to a new file beside the target (named after it, shortened where the
+// folder's name limit needs it), which is flushed to disk and renamed over it, and the folder is
+// flushed after the rename, so a power cut leaves the old file or the new one. The new file takes
+// the old one's mode and, where the process may, its owner and group; a new file gets the mode the
+// umask leaves of 0666. Only when the folder refuses the new file is an existing writable target
+// written in place.
 bool ReplaceFileContents(const std::string& path, std::string_view text,
                          FileCalls& calls = SystemFileCalls());
 

@@ -8,6 +8,10 @@
 #include <QStringDecoder>
 
 #include "zktools/platform/ini_document.h"
+#include "zktools/platform/move_aside.h"
+
+#include <cstdio>
+#include <cstring>
 
 namespace zk::platform {
 
@@ -32,6 +36,30 @@ std::optional<Loaded> Load(const QString& path) {
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder(bytes);
     return Loaded{IniDocument::Parse(text), !decoder.hasError()};
+}
+
+// Rewriting a file we could not decode would change bytes we never understood, and leaving
+// it would keep every later store from being kept. So it goes aside under a name of its own
+// (through a link, the file the link names) and the store starts afresh; false when it could
+// not be moved, and then it stays where it is.
+bool MoveDamagedAside(const QString& path) {
+    QString file = QFileInfo(path).canonicalFilePath();
+    if (file.isEmpty())
+        file = path;
+    const QByteArray from = QFile::encodeName(file);
+    const MovedAside aside = MoveAside(from.toStdString(), ".damaged");
+    if (!aside.moved) {
+        std::fprintf(stderr,
+                     "zktools: settings file %s cannot be read back unchanged and could not be "
+                     "moved aside (%s); settings are not stored\n",
+                     from.constData(), std::strerror(aside.error));
+        return false;
+    }
+    std::fprintf(stderr,
+                 "zktools: settings file %s cannot be read back unchanged; moved it to %s and "
+                 "starting a new one\n",
+                 from.constData(), aside.to.c_str());
+    return true;
 }
 } // namespace
 
@@ -60,8 +88,13 @@ bool IniSettingsStore::Write(const QString& key, const QString& name,
                              const SettingValue& value) const {
     const QString path = Path();
     std::optional<Loaded> loaded = Load(path);
-    if (!loaded || !loaded->lossless)
+    if (!loaded)
         return false;
+    if (!loaded->lossless) {
+        if (!MoveDamagedAside(path))
+            return false;
+        loaded = Loaded{};
+    }
     if (!loaded->document.Set(key, name, value))
         return false;
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))

@@ -1,7 +1,9 @@
 // The settings store kept in a per-user INI file (ini_document.h). The file is
 // read afresh for every access and replaced as a whole through a temporary file,
 // so a failed write leaves the old file intact. A file that exists but cannot be
-// read, or is not valid UTF-8, is never overwritten.
+// read is never overwritten; one that is not valid UTF-8 is moved aside at the next
+// write (registry.ini.damaged, .damaged-1, ...; a stderr line names both paths) and
+// a new file takes its place.
 #ifndef ZKTOOLS_PLATFORM_INI_SETTINGS_STORE_H
 #define ZKTOOLS_PLATFORM_INI_SETTINGS_STORE_H
 
