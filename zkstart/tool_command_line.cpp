@@ -1,14 +1,13 @@
 #include "zkstart/tool_command_line.h"
 
+#include "zktools/platform/command_line.h"
+
 #include <string_view>
 
 namespace zk::start {
 
 QStringList LauncherArguments(int argc, const char* const* argv) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return arguments;
+    return zk::platform::TypedArguments(argc, argv);
 }
 
 bool IsFactoryCommandLine(const QStringList& arguments) {

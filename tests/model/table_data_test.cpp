@@ -166,7 +166,7 @@ const List kLists[LabelListCount] = {
     {"AutoDis", {Same(0, "Off"), Same(2, "Plus"), Same(3, "Minus")}},
     {"PWMTimeOut", {Same(0, "Off->PWM"), {1, "Not_Used", "Not Used"},
                     {2, "0.026_Sec", "0.026 Sec"}, {3, "0.21_Sec", "0.21 Sec"}}},
-    {"SWEnable", {Same(0, "Disable"), Same(1, "Enable")}},
+    {"SWEnable", {Same(0, "Enable"), Same(1, "Disable")}},
     {"EncOut", {Same(0, "4096"), Same(1, "1024"), Same(2, "5.25"), Same(3, "10")}},
     {"KIP", {Same(0, "6.613"),    Same(8, "9.9195"),   Same(1, "13.226"),  Same(9, "19.839"),
              Same(2, "26.452"),   Same(10, "39.678"),  Same(3, "52.904"),  Same(11, "79.356"),

@@ -26,6 +26,14 @@ bool TConnectionStatus::PollingEnabled() const {
     return Polling.load();
 }
 
+uint64_t TConnectionStatus::RequestFullRead() {
+    return FullReadsRequested.fetch_add(1) + 1;
+}
+
+bool TConnectionStatus::FullReadDone(uint64_t request) const {
+    return FullReadsAnswered.load() >= request;
+}
+
 void TConnectionStatus::Resume() {
     if (!Launched) {
         Launch();
@@ -85,9 +93,12 @@ TConnectionStatus::PassOutcome TConnectionStatus::RunPass() {
         return outcome;
     }
     // A failing list read is not reported: the rows then show what the table holds.
-    if (FullReadPending) {
+    // Taken before the read, so that a request made during it gets a read of its own.
+    const uint64_t requested = FullReadsRequested.load();
+    if (FullReadPending || requested != FullReadsAnswered.load()) {
         outcome.ListResult = DataProcess::ReadListFromDrive(AllVars);
         FullReadPending = false;
+        FullReadsAnswered.store(requested);
         outcome.FullRead = true;
         FullReads.fetch_add(1);
     } else {

@@ -37,6 +37,13 @@ public:
     void EnablePolling();
     void DisablePolling();
     bool PollingEnabled() const;
+    // Makes the next good poll read every parameter even when the drive stayed connected,
+    // as the table may have been changed meanwhile by others than the drive. Returns the
+    // request's number for FullReadDone. Any thread.
+    uint64_t RequestFullRead();
+    // A full read begun after request `request` has ended: the table holds what the drive
+    // held then. Any thread.
+    bool FullReadDone(uint64_t request) const;
 
     // Starts the body the first time; later calls have no effect.
     void Resume();
@@ -126,6 +133,10 @@ private:
     bool DriveEnabled = true;
     VarTableList AllVars;
     VarTableList MonitoredVars;
+
+    // Requests made and the last one a full read has answered.
+    std::atomic<uint64_t> FullReadsRequested{0};
+    std::atomic<uint64_t> FullReadsAnswered{0};
 
     std::atomic<uint64_t> Wakes{0};
     std::atomic<uint64_t> Passes{0};

@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -19,13 +18,6 @@
 using zk::platform::Guarded;
 
 namespace {
-
-QStringList ProgramArguments() {
-    QStringList arguments = QCoreApplication::arguments();
-    if (!arguments.isEmpty())
-        arguments.removeFirst();
-    return arguments;
-}
 
 const QColor kTeal(0x00, 0x80, 0x80);
 constexpr int kButtonWidth = 300;
@@ -56,9 +48,6 @@ QMenu* MakeMenu(QMenuBar* bar, const char* name, const QString& caption) {
 }
 
 } // namespace
-
-TMainForm::TMainForm(QWidget* parent)
-    : TMainForm(ProgramArguments(), QCoreApplication::applicationDirPath(), parent) {}
 
 TMainForm::TMainForm(const QStringList& arguments, const QString& programDir, QWidget* parent)
     : MainWindowForm(parent) {

@@ -24,9 +24,7 @@ class TConnectionStatus;
 class TMainForm : public zk::platform::MainWindowForm {
     Q_OBJECT
 public:
-    // The program's own command line and folder.
-    explicit TMainForm(QWidget* parent = nullptr);
-    // `arguments` without the program's name; `programDir` the program's folder.
+    // `arguments` as typed, without the program's name; `programDir` the program's folder.
     TMainForm(const QStringList& arguments, const QString& programDir, QWidget* parent = nullptr);
     // Stops the status thread if Exit has not, then writes "PLTPort".
     ~TMainForm() override;

@@ -208,7 +208,16 @@ void TOnlineForm::AttachStatusThread(TConnectionStatus* thread) {
         [this](const DriveStatusSnapshot& snapshot) {
             zk::platform::Guard([&] { ShowDriveStatus(snapshot); });
         },
-        [this] { zk::platform::Guard([this] { RefreshValues(); }); });
+        [this] {
+            zk::platform::Guard([this] {
+                // Handed over by a pass before this showing's full read: the table may
+                // still hold what the NV editor put there, not what the drive holds.
+                if (AttachedThread && !AttachedThread->FullReadDone(FullReadRequest)) {
+                    return;
+                }
+                RefreshValues();
+            });
+        });
 }
 
 bool TOnlineForm::eventFilter(QObject* watched, QEvent* event) {

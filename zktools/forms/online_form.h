@@ -95,6 +95,8 @@ private:
 
     QLabel* StatusPanels[3] = {};
     QPointer<TConnectionStatus> AttachedThread;
+    // This showing's request for a full read; refreshes before it is answered are dropped.
+    uint64_t FullReadRequest = 0;
     bool SelectionLeaving = false; // the focus is leaving the row choice
 };
 

@@ -2,6 +2,7 @@
 // showings, the row choice and the value dialogs.
 #include "zktools/forms/online_form.h"
 
+#include "zktools/forms/connection_status.h"
 #include "zktools/forms/main_form.h"
 #include "zktools/forms/val_bool_dlg.h"
 #include "zktools/forms/val_cmb_dlg.h"
@@ -60,6 +61,11 @@ void TOnlineForm::FormActivate() {
     LoadRows();
 
     AttachStatusThread(MainForm->StatusThread.get());
+    // The NV editor resets and loads the table while this window is closed, so each showing
+    // starts from a read of everything; the value column stays empty until then.
+    if (MainForm->StatusThread) {
+        FullReadRequest = MainForm->StatusThread->RequestFullRead();
+    }
     MainForm->EnableStatusPolling();
     MainForm->ResumeStatusThread();
 }

@@ -1,5 +1,7 @@
 #include "zktools/forms/windows.h"
 
+#include <QCoreApplication>
+
 #include "zktools/forms/about_box.h"
 #include "zktools/forms/edit_form.h"
 #include "zktools/forms/main_form.h"
@@ -35,9 +37,9 @@ template <class Window> void Destroy(Window*& window) {
 
 } // namespace
 
-void CreateWindows() {
+void CreateWindows(const QStringList& arguments) {
     // The first window created is the application's main window.
-    MainForm = new TMainForm();
+    MainForm = new TMainForm(arguments, QCoreApplication::applicationDirPath());
     ValEditdlg = new TValEditdlg();
     ValBooldlg = new TValBooldlg();
     ValCmbdlg = new TValCmbdlg();

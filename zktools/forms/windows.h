@@ -3,6 +3,8 @@
 #ifndef ZKTOOLS_FORMS_WINDOWS_H
 #define ZKTOOLS_FORMS_WINDOWS_H
 
+#include <QStringList>
+
 class TMainForm;
 class TValEditdlg;
 class TValBooldlg;
@@ -29,8 +31,9 @@ extern TControlDlg* ControlDlg;
 extern TPWMVDlg* PWMVDlg;
 extern TPWMIDlg* PWMIDlg;
 
-// Creates every window in start-up order; the main window first.
-void CreateWindows();
+// Creates every window in start-up order; the main window first, with the program's
+// command line as typed (without the program's name) and the program's folder.
+void CreateWindows(const QStringList& arguments = {});
 // Destroys them in reverse order (the main window last).
 void DestroyWindows();
 

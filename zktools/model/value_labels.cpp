@@ -103,9 +103,10 @@ constexpr ValueLabel PWMTimeOutLabels[] = {
     End,
 };
 
+// Register 7 is the drive's disable register: 1 stops the drive, 0 lets it run.
 constexpr ValueLabel SWEnableLabels[] = {
-    {0, "Disable", "Disable"},
-    {1, "Enable", "Enable"},
+    {0, "Enable", "Enable"},
+    {1, "Disable", "Disable"},
     End,
 };
 

@@ -1,9 +1,11 @@
 // The on-line editor over the simulated drive: recording platform seams, a main window that
-// owns the status thread, the editor and the value dialogs as the program creates them.
+// owns the status thread, the editor, the NV editor and the value dialogs as the program
+// creates them.
 #ifndef TESTS_FORMS_ONLINE_ONLINE_FIXTURE_H
 #define TESTS_FORMS_ONLINE_ONLINE_FIXTURE_H
 
 #include "zktools/forms/connection_status.h"
+#include "zktools/forms/edit_form.h"
 #include "zktools/forms/main_form.h"
 #include "zktools/forms/online_form.h"
 #include "zktools/forms/val_bool_dlg.h"
@@ -48,6 +50,7 @@ protected:
         ValEditdlg = new TValEditdlg();
         ValBooldlg = new TValBooldlg();
         ValCmbdlg = new TValCmbdlg();
+        EditForm = new TEditForm();
         OnlineForm = new TOnlineForm();
     }
 
@@ -58,6 +61,8 @@ protected:
         }
         delete OnlineForm;
         OnlineForm = nullptr;
+        delete EditForm;
+        EditForm = nullptr;
         delete ValCmbdlg;
         ValCmbdlg = nullptr;
         delete ValBooldlg;
@@ -72,20 +77,16 @@ protected:
     // unless the scene closed it itself. A scene for another form plays when that opens.
     void Open(const Scene& scene) {
         scenes_[OnlineForm] = scene;
-        zk::platform::SetModalStartHook([this](zk::platform::ModalForm& form) {
-            const auto found = scenes_.find(&form);
-            if (found == scenes_.end()) {
-                return;
-            }
-            const Scene play = found->second;
-            // Focus and keys need the window active, which the platform makes it a little later.
-            EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-            play();
-            if (&form == OnlineForm && OnlineForm->IsRunning()) {
-                OnlineForm->btnClose->click();
-            }
-        });
+        PlayScenes();
         OnlineForm->ShowModal();
+        zk::platform::SetModalStartHook({});
+    }
+    // Shows the NV editor as the main window does and plays `scene`, which closes it.
+    void OpenNvEditor(const Scene& scene) {
+        scenes_[EditForm] = scene;
+        PlayScenes();
+        MainForm->EditMode = 0;
+        EditForm->ShowModal();
         zk::platform::SetModalStartHook({});
     }
     // Plays when `form` is shown modally above the editor.
@@ -113,6 +114,23 @@ protected:
     zk::platform::testing::PlatformFakes fakes_;
 
 private:
+    // Plays each form's scene when it is shown modally; the editor is closed after its own.
+    void PlayScenes() {
+        zk::platform::SetModalStartHook([this](zk::platform::ModalForm& form) {
+            const auto found = scenes_.find(&form);
+            if (found == scenes_.end()) {
+                return;
+            }
+            const Scene play = found->second;
+            // Focus and keys need the window active, which the platform makes it a little later.
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+            play();
+            if (&form == OnlineForm && OnlineForm->IsRunning()) {
+                OnlineForm->btnClose->click();
+            }
+        });
+    }
+
     QTemporaryDir dir_;
     std::map<zk::platform::ModalForm*, Scene> scenes_;
 };

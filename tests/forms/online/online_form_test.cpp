@@ -3,6 +3,10 @@
 #include "tests/platform/key_presses.h"
 
 #include "zktools/model/data_process.h"
+#include "zktools/model/file_process.h"
+#include "zktools/model/link_lock.h"
+
+#include "zkcomm/zkcomm.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
@@ -10,6 +14,10 @@
 #include <QRadioButton>
 #include <QStatusBar>
 
+#include <algorithm>
+#include <memory>
+#include <mutex>
+#include <set>
 #include <string>
 
 namespace online_test {
@@ -430,7 +438,7 @@ TEST_F(OnlineFormTest, OpeningWithTheLinkOffShowsNoCommunicationAndNoValues) {
     });
 }
 
-TEST_F(OnlineFormTest, ReopeningWhileConnectedReadsOnlyTheMonitoredParameter) {
+TEST_F(OnlineFormTest, ReopeningWhileConnectedReadsEverythingAgainThenOnlyTheMonitoredParameter) {
     CreateWindows();
     Open([&] { ASSERT_TRUE(WaitForRefreshes(1)); });
     const QString model = OnlineForm->PanelText(0);
@@ -439,8 +447,195 @@ TEST_F(OnlineFormTest, ReopeningWhileConnectedReadsOnlyTheMonitoredParameter) {
         EXPECT_EQ(OnlineForm->PanelText(0), model);
         ASSERT_TRUE(WaitForRefreshes(2));
     });
-    EXPECT_EQ(Thread().Tally().FullReads, 1u);
+    EXPECT_EQ(Thread().Tally().FullReads, 2u);
 }
+
+// The registers the drive is asked to read, as the frames arrive (on the status thread).
+class ReadLog {
+public:
+    explicit ReadLog(zkcomm::sim::SimulatedDrive& drive) : drive_(drive) {
+        // Shared: a frame under way may still reach the observer after it is removed.
+        drive.SetFrameObserver([log = log_](const zkcomm::sim::LogicFrame& frame) {
+            if ((frame.command & 0x0400) == 0) { // no write
+                std::lock_guard<std::mutex> lock(log->mutex);
+                log->registers.insert(frame.command >> 11);
+            }
+        });
+    }
+    ~ReadLog() { drive_.SetFrameObserver({}); }
+    ReadLog(const ReadLog&) = delete;
+    ReadLog& operator=(const ReadLog&) = delete;
+
+    std::set<int> Registers() const {
+        std::lock_guard<std::mutex> lock(log_->mutex);
+        return log_->registers;
+    }
+
+private:
+    struct Log {
+        std::mutex mutex;
+        std::set<int> registers;
+    };
+    zkcomm::sim::SimulatedDrive& drive_;
+    std::shared_ptr<Log> log_ = std::make_shared<Log>();
+};
+
+// Every register a read of all parameters reads.
+std::set<int> FullReadRegisters() {
+    std::set<int> registers;
+    for (const VarTable& record : SymTable.GetAllVars()) {
+        registers.insert(record.LogicAddr);
+        if (record.Bytes == 2) {
+            registers.insert(record.LogicAddr - 1);
+        }
+    }
+    return registers;
+}
+
+// The NV editor resets the table as it opens and a load changes it, while the drive keeps
+// what it holds: the on-line editor opened next shows the drive's values, units and scale.
+TEST_F(OnlineFormTest, AfterTheNvEditorChangedTheTableTheNextShowingShowsWhatTheDriveHolds) {
+    PresetRow(fakes_.settings, 1, "IVMode");
+    PresetRow(fakes_.settings, 2, "Command");
+    PresetRow(fakes_.settings, 3, "PWMPlus");
+    Drive().SetRegister(1, static_cast<uint8_t>(Drive().GetRegister(1) & ~0x40)); // current mode
+    Drive().SetRegister(6, 0x3C);                                              // PWMPlus 60
+    // A voltage-mode file that never went to the drive.
+    QTemporaryDir folder;
+    const QString file = folder.filePath("voltage.ZKC");
+    ASSERT_TRUE(SymTable.SetValue("IVMode", 1));
+    ASSERT_TRUE(SymTable.SetValue("Command", 20000));
+    ASSERT_TRUE(SymTable.SetValue("PWMPlus", -50));
+    ASSERT_GT(FileProc.SaveToFile(file.toStdString()), 0);
+    SymTable.ResetToDefaults();
+    CreateWindows();
+
+    Open([&] { ASSERT_TRUE(WaitForRefreshes(1)); });
+    const QStringList drives{Cell(1, 1), Cell(1, 2), Cell(1, 3)};
+    ASSERT_EQ(drives[0], "Current");
+    ASSERT_TRUE(drives[1].endsWith(" Irms")) << drives[1].toStdString();
+
+    OpenNvEditor([&] {
+        fakes_.files.QueueChoice(file);
+        EditForm->btnOpen->click();
+        if (EditForm->Modified) {
+            fakes_.messages.QueueAnswers({zk::platform::Answer::No});
+        }
+        EditForm->btnClose->click();
+    });
+    ASSERT_EQ(TableValue("IVMode"), 1) << "the file is in the table";
+    ASSERT_EQ(TableValue("Command"), 20000);
+
+    ReadLog reads(Drive());
+    QStringList beforeFirstRefresh;
+    std::set<int> readByFirstRefresh;
+    bool refreshed = false;
+    QObject probe; // after the editor: it sees the editor's hand-overs done
+    Thread().ConnectHandOvers(
+        &probe,
+        [&](const DriveStatusSnapshot&) {
+            if (!refreshed && beforeFirstRefresh.isEmpty()) {
+                beforeFirstRefresh << Cell(1, 1) << Cell(1, 2) << Cell(1, 3);
+            }
+        },
+        [&] {
+            if (!refreshed) {
+                refreshed = true;
+                readByFirstRefresh = reads.Registers();
+            }
+        });
+    int32_t dialogMode = -1;
+    OnShow(ValEditdlg, [&] {
+        dialogMode = ValEditdlg->IVMode;
+        ValEditdlg->btnCancel->click();
+    });
+    Open([&] {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return refreshed; }, WaitMs));
+        EXPECT_EQ(beforeFirstRefresh, (QStringList{"", "", ""})) << "empty until the first refresh";
+        EXPECT_EQ(OnlineForm->IVMode, 0);
+        EXPECT_EQ((QStringList{Cell(1, 1), Cell(1, 2), Cell(1, 3)}), drives);
+        // What the user types is taken on the drive's scale.
+        DoubleClickCell(1, 2);
+        EXPECT_EQ(dialogMode, 0);
+    });
+    const std::set<int> full = FullReadRegisters();
+    EXPECT_TRUE(std::includes(readByFirstRefresh.begin(), readByFirstRefresh.end(), full.begin(),
+                              full.end()))
+        << readByFirstRefresh.size() << " of " << full.size() << " registers read";
+    EXPECT_EQ(TableValue("IVMode"), 0);
+    EXPECT_EQ(Thread().Tally().FullReads, 2u);
+}
+
+// A refresh handed over by a pass begun before the showing's full read (the thread's own
+// notification stands in for one; with the link off no full read can come) shows nothing.
+TEST_F(OnlineFormTest, ARefreshBeforeTheShowingsFullReadLeavesTheValuesEmpty) {
+    PresetRow(fakes_.settings, 1, "IVMode");
+    CreateWindows();
+    Open([&] { ASSERT_TRUE(WaitForRefreshes(1)); });
+    ASSERT_EQ(Cell(1, 1), "Current");
+    {
+        std::lock_guard<std::mutex> lock(LinkLock());
+        ASSERT_EQ(UseParallelPort(0), LinkOk);
+    }
+    ASSERT_TRUE(SymTable.SetValue("IVMode", 1)); // as the NV editor's load leaves it
+    Open([&] {
+        ASSERT_TRUE(WaitForStatus([] { return OnlineForm->Panel1->isVisible(); }));
+        emit Thread().RefreshRequested();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Cell(1, 1), QString());
+        EXPECT_EQ(OnlineForm->IVMode, 0);
+    });
+}
+
+struct SwEnableCase {
+    const char* name;
+    bool enabled;       // the drive at the start
+    const char* choice; // the label picked in the value dialog
+    const char* status; // what the status bar says then
+};
+
+void PrintTo(const SwEnableCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class OnlineSwEnableTest : public OnlineFormTest,
+                           public ::testing::WithParamInterface<SwEnableCase> {};
+
+// Register 7 is the drive's disable register: the choice must do what its label says.
+TEST_P(OnlineSwEnableTest, EachChoiceGivesTheStatusBarsMatchingState) {
+    const SwEnableCase& c = GetParam();
+    Drive().SetEnabled(c.enabled);
+    PresetRow(fakes_.settings, 1, "SWEnable");
+    CreateWindows();
+    QString offered[2];
+    OnShow(ValBooldlg, [&] {
+        offered[0] = ValBooldlg->rdiLow->text();
+        offered[1] = ValBooldlg->rdiHigh->text();
+        (ValBooldlg->rdiHigh->text() == c.choice ? ValBooldlg->rdiHigh : ValBooldlg->rdiLow)
+            ->click();
+        ValBooldlg->btnOK->click();
+    });
+    Open([&] {
+        ASSERT_TRUE(WaitForRefreshes(1));
+        EXPECT_EQ(OnlineForm->PanelText(1), c.enabled ? "Enabled" : "Disabled");
+        EXPECT_EQ(Cell(1, 1), c.enabled ? "Enable" : "Disable");
+        DoubleClickCell(1, 1);
+        EXPECT_EQ((QStringList{offered[0], offered[1]}), (QStringList{"Enable", "Disable"}));
+        ASSERT_TRUE(WaitForStatus([&] { return OnlineForm->PanelText(1) == c.status; }))
+            << OnlineForm->PanelText(1).toStdString();
+        ASSERT_TRUE(WaitForRefreshes(1));
+        EXPECT_EQ(Cell(1, 1), c.choice);
+    });
+    EXPECT_EQ(Drive().IsEnabled(), QString(c.status) == "Enabled");
+    EXPECT_TRUE(fakes_.messages.Texts().isEmpty())
+        << fakes_.messages.Texts().join("|").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Choice, OnlineSwEnableTest,
+                         ::testing::Values(SwEnableCase{"DisableStops", true, "Disable", "Disabled"},
+                                           SwEnableCase{"EnableStarts", false, "Enable", "Enabled"},
+                                           SwEnableCase{"DisableKeeps", false, "Disable", "Disabled"}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(OnlineFormTest, ExitRightAfterClosingEndsTheThreadWithinItsPassAndPause) {
     CreateWindows();

@@ -142,6 +142,36 @@ TEST_F(StatusPassTest, LinkOffReportsNoCommunicationAndSchedulesAFullRead) {
     EXPECT_TRUE(status_.RunPass().FullRead);
 }
 
+// The on-line editor asks for one at each showing, while the drive may have stayed connected.
+TEST_F(StatusPassTest, ARequestedFullReadComesWithTheNextGoodPass) {
+    status_.EnablePolling();
+    ASSERT_TRUE(status_.RunPass().FullRead);
+    ASSERT_FALSE(status_.RunPass().FullRead);
+
+    const uint64_t request = status_.RequestFullRead();
+    EXPECT_FALSE(status_.FullReadDone(request));
+    Drive().SetRegister(6, 0x21); // PWMPlus, not monitored
+    TConnectionStatus::PassOutcome asked;
+    EXPECT_EQ(Pass(asked), FullPassFrames());
+    EXPECT_TRUE(asked.FullRead);
+    EXPECT_TRUE(status_.FullReadDone(request));
+    EXPECT_EQ(TableValue("PWMPlus"), 0x21);
+    TConnectionStatus::PassOutcome after;
+    EXPECT_EQ(Pass(after), MonitoredPassFrames);
+
+    // A failed status read answers no request; the next good pass does.
+    const uint64_t second = status_.RequestFullRead();
+    EXPECT_GT(second, request);
+    Drive().DisconnectDrive(DataInLevel::High);
+    EXPECT_FALSE(status_.RunPass().Refreshed);
+    EXPECT_FALSE(status_.FullReadDone(second));
+    Drive().ReconnectDrive();
+    EXPECT_TRUE(status_.RunPass().FullRead);
+    EXPECT_TRUE(status_.FullReadDone(second));
+    EXPECT_FALSE(status_.RunPass().FullRead);
+    EXPECT_EQ(status_.Tally().FullReads, 3u);
+}
+
 TEST_F(StatusPassTest, FullReadStoppingPartWayStillCountsAsDone) {
     status_.EnablePolling();
     // The frames of the last two records come back with a broken reply marker.

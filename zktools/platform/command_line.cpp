@@ -1,0 +1,12 @@
+#include "zktools/platform/command_line.h"
+
+namespace zk::platform {
+
+QStringList TypedArguments(int argc, const char* const* argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+} // namespace zk::platform

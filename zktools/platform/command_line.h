@@ -1,0 +1,17 @@
+// The program's arguments as the user typed them.
+#ifndef ZKTOOLS_PLATFORM_COMMAND_LINE_H
+#define ZKTOOLS_PLATFORM_COMMAND_LINE_H
+
+#include <QStringList>
+
+namespace zk::platform {
+
+// argv[1] to argv[argc - 1], without the program's name. Take them before the application
+// object exists: it removes the options it handles itself ("-style", "-reverse",
+// "-platform" ...) from argc and argv in place, and QCoreApplication::arguments() no
+// longer holds them.
+QStringList TypedArguments(int argc, const char* const* argv);
+
+} // namespace zk::platform
+
+#endif
