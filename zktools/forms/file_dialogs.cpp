@@ -13,8 +13,9 @@ namespace {
 
 // A path too long for the label loses its front, so that the file's own name always shows;
 // the whole path is the tooltip. The label keeps its width (the editor's window is of fixed
-// size), so the text is cut once here.
+// size), so the text is cut once here. A file name may hold "<" and ">": never markup.
 void ShowPath(QLabel& label, const QString& path) {
+    label.setTextFormat(Qt::PlainText);
     const int width = label.contentsRect().width() - 2 * label.margin();
     label.setText(label.fontMetrics().elidedText(path, Qt::ElideLeft, width));
     label.setToolTip(path);

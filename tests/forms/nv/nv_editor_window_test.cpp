@@ -287,6 +287,7 @@ TEST_F(NvEditorWindowTest, TheFileLabelKeepsTheFileNameInSightAndTheWholePathAsT
     const Case cases[] = {
         {"short path", FilePath(name), false},
         {"long path", deep + "/" + name, true},
+        {"a name that looks like markup", FilePath("<b>bold set.ZKC"), false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -302,6 +303,8 @@ TEST_F(NvEditorWindowTest, TheFileLabelKeepsTheFileNameInSightAndTheWholePathAsT
                 << shown.toStdString();
             if (!c.shortened) {
                 EXPECT_EQ(shown, c.path);
+                EXPECT_GE(label.sizeHint().width(), label.fontMetrics().horizontalAdvance(c.path))
+                    << "every character of the path is drawn";
                 return;
             }
             EXPECT_TRUE(shown.startsWith(QChar(0x2026))) << shown.toStdString();
