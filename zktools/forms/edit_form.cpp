@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <stdexcept>
+#include <vector>
 
 #include "zktools/forms/file_dialogs.h"
 #include "zktools/forms/main_form.h"
@@ -239,8 +240,7 @@ void TEditForm::FormActivate() {
     const int32_t editMode = MainForm != nullptr ? MainForm->EditMode : 0;
     if (editMode == 0) {
         ClearForm();
-    } else if (editMode >= 1 && editMode <= 3) {
-        ClearForm();
+    } else if (editMode >= 1 && editMode <= 3 && ClearForm()) {
         Modified = true;
         ApplyWizardSettings();
         RefreshGrid();
@@ -251,10 +251,13 @@ void TEditForm::FormActivate() {
     btnClose->setFocus();
 }
 
-void TEditForm::ClearForm() {
+bool TEditForm::ClearForm() {
     if (Modified && AnswerYes(QStringLiteral("Do you want to save the changes?"))) {
-        if (SaveWithDialog(ParameterFile(FactoryMode()), SaveDlg) != 0)
-            btnSave->setEnabled(false);
+        // The user wants the changes kept: a cancelled save clears nothing, and a failed
+        // one throws before anything is cleared.
+        if (SaveWithDialog(ParameterFile(FactoryMode()), SaveDlg) == 0)
+            return false;
+        btnSave->setEnabled(false);
     }
     for (int row = 1; row < RowCount(); ++row) {
         SetCell(0, row, QString());
@@ -270,6 +273,7 @@ void TEditForm::ClearForm() {
     lblFilename->setVisible(false);
     SymTable.ResetToDefaults();
     Modified = false;
+    return true;
 }
 
 void TEditForm::EnableSends() {
@@ -281,14 +285,16 @@ void TEditForm::EnableSends() {
 // --- Loads --------------------------------------------------------------------------
 
 void TEditForm::btnFromDriveClick() {
-    ClearForm();
+    if (!ClearForm())
+        return;
     ParamList = NVSet();
     ShowLoaded(DataProcess::ReadListFromDrive(ParamList),
                QStringLiteral("NV Parameters From Drive"));
 }
 
 void TEditForm::btnFromNVClick() {
-    ClearForm();
+    if (!ClearForm())
+        return;
     ParamList = NVSet();
     ShowLoaded(DataProcess::ReadListFromNV(ParamList),
                QStringLiteral("NV Parameters From NV Memory"));
@@ -306,7 +312,8 @@ void TEditForm::ShowLoaded(BatchResult result, const QString& source) {
 }
 
 void TEditForm::btnOpenClick() {
-    ClearForm();
+    if (!ClearForm())
+        return;
     if (!OpenWithDialog(ParameterFile(FactoryMode()), OpenDlg, *lblFilename, *lblSource))
         return;
     PrepareRows();
@@ -347,12 +354,35 @@ bool TEditForm::ModelCheckPasses(int32_t check) {
     return false;
 }
 
+bool TEditForm::SetWithinLimits() {
+    ParamList = NVSet();
+    int32_t ivMode = 0;
+    if (!SymTable.GetValue("IVMode", ivMode)) {
+        Say(QStringLiteral("System Error"));
+        return false;
+    }
+    const std::vector<DataProcess::OutOfRange> outside =
+        DataProcess::ValuesOutOfRange(ParamList, ivMode);
+    if (outside.empty())
+        return true;
+    QString text = QStringLiteral("Values out of range, nothing was sent:");
+    for (const DataProcess::OutOfRange& value : outside) {
+        text += QLatin1Char('\n') + Text(value.Name) + QStringLiteral(" = ") +
+                Text(value.ValueText) + QStringLiteral(" (Range: ") + Text(value.RangeText) +
+                QLatin1Char(')');
+    }
+    Say(text);
+    return false;
+}
+
 void TEditForm::btnToDriveClick() {
     int32_t model = 0;
     if (!SymTable.GetValue("Model", model)) {
         Say(QStringLiteral("System Error"));
         return;
     }
+    if (!SetWithinLimits())
+        return;
     if (!ModelCheckPasses(DataProcess::CheckModelOnDrive(model)))
         return;
     ParamList = NVSet();
@@ -371,6 +401,8 @@ void TEditForm::btnToNVClick() {
         Say(QStringLiteral("System Error"));
         return;
     }
+    if (!SetWithinLimits())
+        return;
     // The factory writes any model into a drive's memory.
     if (!FactoryMode() && !ModelCheckPasses(DataProcess::CheckModelInNV(model)))
         return;
@@ -408,24 +440,26 @@ void TEditForm::btnCleanClick() {
     ClearForm();
 }
 
-void TEditForm::AskToSaveOnClose() {
+bool TEditForm::AskToSaveOnClose() {
     if (Modified && AnswerYes(QStringLiteral("Do you want to save the parameters in a file?"))) {
-        // A failed save throws before Modified is cleared, and the window stays open.
-        if (SaveWithDialog(ParameterFile(FactoryMode()), SaveDlg) != 0)
-            btnSave->setEnabled(false);
+        // The user wants the changes kept: after a cancelled save the window stays open with
+        // them, and a failed save throws before Modified is cleared.
+        if (SaveWithDialog(ParameterFile(FactoryMode()), SaveDlg) == 0)
+            return false;
+        btnSave->setEnabled(false);
     }
     Modified = false;
+    return true;
 }
 
 void TEditForm::btnCloseClick() {
-    AskToSaveOnClose();
-    SetModalResult(zk::platform::kModalCancel);
+    if (AskToSaveOnClose())
+        SetModalResult(zk::platform::kModalCancel);
 }
 
 bool TEditForm::FormCloseQuery() {
     // After the Close button this finds Modified false and asks nothing.
-    AskToSaveOnClose();
-    return true;
+    return AskToSaveOnClose();
 }
 
 void TEditForm::btnHelpClick() {

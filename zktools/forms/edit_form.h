@@ -65,8 +65,9 @@ public:
     void RefreshGrid();
     // Copies the wizard's results into the table, by the main window's EditMode.
     void ApplyWizardSettings();
-    // Save prompt, emptied grid, buttons and labels back, table at its defaults.
-    void ClearForm();
+    // Save prompt, emptied grid, buttons and labels back, table at its defaults. False, with
+    // nothing cleared, when the user asked to save and then cancelled the save.
+    bool ClearForm();
 
     // Rows as the grid counts them: the heading row plus one per parameter.
     int RowCount() const;
@@ -106,8 +107,12 @@ private:
     bool FactoryMode() const;
     void SetCell(int col, int row, const QString& text);
     void EnableSends();
-    // The save prompt's routine shared by Close and the close box.
-    void AskToSaveOnClose();
+    // The save prompt's routine shared by Close and the close box: false when the user asked
+    // to save and then cancelled the save, and the window must stay open.
+    bool AskToSaveOnClose();
+    // True when every value of the NV set lies within its IV mode's limits; otherwise the
+    // values outside were shown and nothing may be sent.
+    bool SetWithinLimits();
     // A load's result: rows, labels and buttons for a good one, the failure otherwise.
     void ShowLoaded(BatchResult result, const QString& source);
     void ShowTransferFailure(BatchResult result, const QString& prefix);

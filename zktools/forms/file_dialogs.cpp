@@ -9,6 +9,20 @@ using zk::platform::FileDialogMode;
 using zk::platform::FileRequest;
 using zk::platform::Platform;
 
+namespace {
+
+// A path too long for the label loses its front, so that the file's own name always shows;
+// the whole path is the tooltip. The label keeps its width (the editor's window is of fixed
+// size), so the text is cut once here. A file name may hold "<" and ">": never markup.
+void ShowPath(QLabel& label, const QString& path) {
+    label.setTextFormat(Qt::PlainText);
+    const int width = label.contentsRect().width() - 2 * label.margin();
+    label.setText(label.fontMetrics().elidedText(path, Qt::ElideLeft, width));
+    label.setToolTip(path);
+}
+
+} // namespace
+
 FileRequest ParameterOpenDialog(const QString& folder) {
     FileRequest request;
     request.mode = FileDialogMode::Open;
@@ -42,7 +56,7 @@ bool OpenWithDialog(FileProcess& file, const FileRequest& dialog, QLabel& filena
     if (!path)
         return false;
     file.LoadFromFile(path->toStdString());
-    filename.setText(*path);
+    ShowPath(filename, *path);
     filename.setVisible(true);
     source.setText(QStringLiteral("NV Parameter From File:"));
     return true;

@@ -21,7 +21,8 @@ int SaveWithDialog(FileProcess& file, const zk::platform::FileRequest& dialog);
 
 // Runs the dialog: false when it was cancelled. Otherwise loads the chosen file
 // (LoadFromFile's exceptions pass on, leaving the labels alone), then shows the
-// chosen path in `filename` and "NV Parameter From File:" in `source`; true.
+// chosen path in `filename` (shortened at its front when it is too long for the label,
+// the whole path as its tooltip) and "NV Parameter From File:" in `source`; true.
 bool OpenWithDialog(FileProcess& file, const zk::platform::FileRequest& dialog, QLabel& filename,
                     QLabel& source);
 

@@ -48,25 +48,19 @@ void TValEditdlg::FormActivate() {
     }
     edtValue->clear();
 
-    int32_t min = 0;
-    int32_t max = 0;
-    int32_t value = 0;
-    int32_t type = 0;
     const bool voltage = IVMode == 1;
-    const bool found = voltage ? SymTable.GetVRange(ParamName, min, max, value, type)
-                               : SymTable.GetIRange(ParamName, min, max, value, type);
-    if (!found) {
+    const std::optional<DataProcess::Limits> limits = DataProcess::LimitsOf(ParamName, IVMode);
+    if (!limits) {
         Say(QStringLiteral("Invalid Name"));
         btnCancel->setFocus();
         return;
     }
 
     const std::string unit = voltage ? SymTable.GetVUnit(ParamName) : SymTable.GetIUnit(ParamName);
-    edtValue->setText(Text(DataProcess::FormatValue(type, IVMode, value)));
+    edtValue->setText(Text(DataProcess::FormatValue(limits->Type, IVMode, limits->Value)));
     lblUnit->setText(Text(unit));
     lblRange->setText(QStringLiteral("Range: ") +
-                      Text(DataProcess::FormatValue(type, IVMode, min)) + QStringLiteral(" to ") +
-                      Text(DataProcess::FormatValue(type, IVMode, max)) + Text(unit));
+                      Text(DataProcess::RangeText(*limits, IVMode, unit)));
 
     const bool readOnly = SymTable.IsReadOnly(ParamName);
     ShowReadOnly(readOnly);

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Has no data members: every operation may run on any thread at the same time.
 class DataProcess {
@@ -31,6 +32,33 @@ public:
     // limits, also for NaN and anything beyond 32 bits. raw is untouched unless 1.
     static int32_t ParseAndCheck(std::string_view name, int32_t ivMode, float display,
                                  int32_t& raw);
+    // --- Limits -----------------------------------------------------------------------------
+    // A parameter's inclusive raw limits in one IV mode (VMin and VMax in voltage mode, else
+    // IMin and IMax), with its type and working value.
+    struct Limits {
+        int32_t Type;
+        int32_t Min;
+        int32_t Max;
+        int32_t Value;
+    };
+    // nullopt for a name not in the table. Allocates nothing.
+    static std::optional<Limits> LimitsOf(std::string_view name, int32_t ivMode);
+    // The range as the value dialog shows it after "Range: ": both limits' display texts and
+    // the unit text, which begins with its own blank ("-10.60 to 10.60 Irms").
+    static std::string RangeText(const Limits& limits, int32_t ivMode, std::string_view unit);
+
+    // A working value outside its limits, in the texts the value dialogs use: the value with
+    // its unit ("9999.00 Irms") and the range as RangeText gives it. Two-state and enumeration
+    // values are raw keys and have no unit.
+    struct OutOfRange {
+        std::string Name; // as the table spells it
+        std::string ValueText;
+        std::string RangeText;
+    };
+    // Every parameter of the list whose working value lies outside its limits in ivMode, in
+    // list order; empty when the whole list may be sent.
+    static std::vector<OutOfRange> ValuesOutOfRange(const VarTableList& list, int32_t ivMode);
+
     // Stores a parameter-file value text into the table (tokens for types 0 and 1,
     // numbers otherwise), without a range check. False when the name or its label list is
     // unknown, or the number's raw value lies beyond 32 bits. Throws ConversionError for

@@ -119,19 +119,13 @@ int32_t DataProcess::Magnitude(int32_t x) {
 
 int32_t DataProcess::ParseAndCheck(std::string_view name, int32_t ivMode, float display,
                                    int32_t& raw) {
-    const bool voltage = ivMode == 1;
-    int32_t min = 0;
-    int32_t max = 0;
-    int32_t value = 0;
-    int32_t type = 0;
-    const bool found = voltage ? SymTable.GetVRange(name, min, max, value, type)
-                               : SymTable.GetIRange(name, min, max, value, type);
-    if (!found) {
+    const std::optional<Limits> limits = LimitsOf(name, ivMode);
+    if (!limits) {
         return 2;
     }
-    const double wide = ScaleWide(type, voltage, display);
+    const double wide = ScaleWide(limits->Type, ivMode == 1, display);
     // Written so that NaN fails too; the limits lie inside 32 bits.
-    if (!(wide >= min && wide <= max)) {
+    if (!(wide >= limits->Min && wide <= limits->Max)) {
         return 3;
     }
     raw = static_cast<int32_t>(wide);

@@ -37,6 +37,19 @@ public:
         EXPECT_FALSE(editor.btnSave->isEnabled());
     }
 
+    static QStringList Shown(const TEditForm& editor) {
+        QStringList cells;
+        for (int row = 1; row < editor.RowCount(); ++row)
+            cells << editor.Cell(0, row) + " | " + editor.Cell(1, row);
+        return cells;
+    }
+    static QList<bool> Enabled(const TEditForm& editor) {
+        QList<bool> enabled;
+        for (const QPushButton* button : editor.findChildren<QPushButton*>())
+            enabled << button->isEnabled();
+        return enabled;
+    }
+
     static bool GridEmpty(const TEditForm& editor) {
         for (int row = 1; row < editor.RowCount(); ++row) {
             if (!editor.Cell(0, row).isEmpty() || !editor.Cell(1, row).isEmpty())
@@ -181,6 +194,86 @@ TEST_F(NvEditorPromptTest, AFailedSaveOnCloseKeepsTheWindowAndTheChanges) {
     EditForm->ShowModal();
     EXPECT_EQ(Asked(), (QStringList{kCloseQuestion, kCloseQuestion}));
     EXPECT_FALSE(EditForm->Modified);
+}
+
+// After Yes, a save that does not happen stops what the user asked for: the window stays
+// open, or the load or clear does not take place, and the edited set stays as it was.
+TEST_F(NvEditorPromptTest, AYesWhoseSaveIsCancelledOrFailsStopsWhatWasAsked) {
+    struct Action {
+        const char* label;
+        QString question;
+        QPushButton* TEditForm::*button; // nullptr: the close box
+    };
+    const Action actions[] = {
+        {"Close button", kCloseQuestion, &TEditForm::btnClose},
+        {"close box", kCloseQuestion, nullptr},
+        {"Load From Drive", kClearQuestion, &TEditForm::btnFromDrive},
+        {"Load From NV", kClearQuestion, &TEditForm::btnFromNV},
+        {"Open File", kClearQuestion, &TEditForm::btnOpen},
+        {"Clear Form", kClearQuestion, &TEditForm::btnClean},
+    };
+    struct Save {
+        const char* label;
+        bool fails;
+    };
+    const Save saves[] = {{"save cancelled", false}, {"save failed", true}};
+
+    for (const Action& action : actions) {
+        for (const Save& save : saves) {
+            SCOPED_TRACE(std::string(action.label) + ", " + save.label);
+            fakes.messages.Clear();
+            const size_t requestsBefore = fakes.files.Requests().size();
+            script.On(EditForm, [&] {
+                TEditForm& editor = *EditForm;
+                editor.btnFromDrive->click();
+                ChangePWMPlus(editor, "5");
+                const QStringList grid = Shown(editor);
+                const QList<bool> buttons = Enabled(editor);
+                const QString source = editor.lblSource->text();
+                fakes.messages.Clear();
+                fakes.messages.QueueAnswers({Answer::Yes});
+                if (save.fails)
+                    fakes.files.QueueChoice(FilePath("no/such/folder/set"));
+                else
+                    fakes.files.QueueCancel();
+
+                if (action.button != nullptr)
+                    (editor.*action.button)->click();
+                else
+                    editor.close();
+
+                // Looked at once a close has been tried, which the window's loop does.
+                QMetaObject::invokeMethod(
+                    &editor,
+                    [&, grid, buttons, source] {
+                        TEditForm& form = *EditForm;
+                        EXPECT_TRUE(form.IsRunning()) << "the window stays open";
+                        EXPECT_EQ(Asked(), QStringList{action.question});
+                        if (save.fails) {
+                            EXPECT_EQ(Told().size(), 1);
+                            EXPECT_TRUE(Told().value(0).startsWith("Can't open file "))
+                                << Told().value(0).toStdString();
+                        } else {
+                            EXPECT_EQ(Told(), QStringList());
+                        }
+                        EXPECT_EQ(fakes.files.Requests().size(), requestsBefore + 1)
+                            << "the save dialog only: nothing was opened";
+                        EXPECT_EQ(fakes.files.Requests().back().title, "Save Parameteres");
+                        EXPECT_TRUE(form.Modified);
+                        EXPECT_EQ(Value("PWMPlus"), 35) << "the edit is still in the table";
+                        EXPECT_EQ(Shown(form), grid);
+                        EXPECT_EQ(Enabled(form), buttons);
+                        EXPECT_EQ(form.lblSource->text(), source);
+                        fakes.messages.QueueAnswers({Answer::No});
+                        form.btnClose->click();
+                    },
+                    Qt::QueuedConnection);
+            });
+            MainForm->EditMode = 0;
+            EditForm->ShowModal();
+            EXPECT_FALSE(EditForm->Modified) << "No still closes";
+        }
+    }
 }
 
 } // namespace

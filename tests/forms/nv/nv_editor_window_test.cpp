@@ -1,8 +1,10 @@
 // The NV editor's window: its controls where and as they were drawn, the tab order,
-// the file dialogs it asks for, help, and the "Done" captions with their timers.
+// the file dialogs it asks for, help, the "Done" captions with their timers, and the
+// file name of an opened file.
 #include "tests/forms/nv/nv_fixture.h"
 #include "tests/platform/key_presses.h"
 
+#include <QDir>
 #include <QHeaderView>
 
 #include <vector>
@@ -270,6 +272,46 @@ TEST_F(NvEditorWindowTest, ASecondSendWhileDoneShowsDoesNotRestartItsTimer) {
         });
     }
     EXPECT_EQ(Told(), QStringList());
+}
+
+TEST_F(NvEditorWindowTest, TheFileLabelKeepsTheFileNameInSightAndTheWholePathAsTooltip) {
+    const QString name = QStringLiteral("drive 7 settings.ZKC");
+    const QString deep =
+        FilePath(QString(70, u'a') + "/" + QString(70, u'b') + "/" + QString(70, u'c'));
+    ASSERT_TRUE(QDir().mkpath(deep));
+    struct Case {
+        const char* label;
+        QString path;
+        bool shortened;
+    };
+    const Case cases[] = {
+        {"short path", FilePath(name), false},
+        {"long path", deep + "/" + name, true},
+        {"a name that looks like markup", FilePath("<b>bold set.ZKC"), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        FileProc.SaveToFile(c.path.toStdString());
+        RunEditor([&](TEditForm& editor) {
+            fakes.files.QueueChoice(c.path);
+            editor.btnOpen->click();
+            const QLabel& label = *editor.lblFilename;
+            ASSERT_TRUE(label.isVisible());
+            const QString shown = label.text();
+            EXPECT_EQ(label.toolTip(), c.path);
+            EXPECT_LE(label.fontMetrics().horizontalAdvance(shown), label.contentsRect().width())
+                << shown.toStdString();
+            if (!c.shortened) {
+                EXPECT_EQ(shown, c.path);
+                EXPECT_GE(label.sizeHint().width(), label.fontMetrics().horizontalAdvance(c.path))
+                    << "every character of the path is drawn";
+                return;
+            }
+            EXPECT_TRUE(shown.startsWith(QChar(0x2026))) << shown.toStdString();
+            EXPECT_TRUE(shown.endsWith("/" + name)) << shown.toStdString();
+            EXPECT_TRUE(c.path.endsWith(shown.mid(1))) << "the path's front is what is left out";
+        });
+    }
 }
 
 } // namespace
