@@ -80,7 +80,8 @@ int ModalForm::ShowModal() {
         hide();
     // Without an owner the window manager may stack the form below the window it was
     // opened from, when that one stays on top.
-    SetTransientOwner(*this, DialogOwner(this));
+    const QPointer<QWidget> owner = DialogOwner(this);
+    SetTransientOwner(*this, owner);
     setWindowModality(Qt::ApplicationModal);
     running_ = true;
     RunningForms().push_back(this);
@@ -125,6 +126,12 @@ int ModalForm::ShowModal() {
     running_ = false;
     std::erase(RunningForms(), this);
     hide();
+    // The keyboard goes back to the opener; a window manager may leave it nowhere.
+    if (owner != nullptr && owner->isVisible()) {
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == owner->window())
+            owner->activateWindow();
+    }
     Guard([this] { FormDeactivate(); });
     return modalResult_;
 }
