@@ -1,8 +1,11 @@
 // What the NV editor opens lies above it: the value dialogs, their message boxes and the
-// file dialogs are shown transient for the window they were opened from.
-#include "tests/forms/nv/nv_fixture.h"
+// file dialogs are shown transient for the window they were opened from. The factory's
+// model list opens as a drop-down of eight rows.
+#include "tests/forms/nv/value_dialog_fixture.h"
 
+#include <QAbstractItemView>
 #include <QRadioButton>
+#include <QScrollBar>
 #include "tests/support/shown_window.h"
 
 #include "zktools/platform/window_owner.h"
@@ -77,6 +80,26 @@ TEST_F(NvFixture, ValueDialogsMessagesAndFileDialogsAreShownOverTheirOpener) {
     };
     EXPECT_EQ(messages, expected);
     EXPECT_EQ(files.owners, (std::vector<const QWidget*>{EditForm, EditForm}));
+}
+
+TEST_F(ValueDialogFixture, FactoryModelListShowsEightRowsBelowItsBox) {
+    SetFactoryMode(true);
+    Open(ValCmbdlg, kFromNVEditor, "Model", kVoltage, [&] {
+        QComboBox& list = *ValCmbdlg->cmbValue;
+        ASSERT_GT(list.count(), 8) << "the model list is longer than one drop-down";
+        list.showPopup();
+        QAbstractItemView* view = list.view();
+        ASSERT_TRUE(view->window()->isVisible());
+        const int rowHeight = view->sizeHintForRow(0);
+        ASSERT_GT(rowHeight, 0);
+        EXPECT_EQ(view->viewport()->height() / rowHeight, 8);
+        EXPECT_TRUE(view->verticalScrollBar()->isVisible());
+        EXPECT_GE(view->window()->geometry().top(),
+                  list.mapToGlobal(QPoint(0, list.height())).y() - 1)
+            << "the list covers its box";
+        list.hidePopup();
+        ValCmbdlg->btnCancel->click();
+    });
 }
 
 } // namespace
