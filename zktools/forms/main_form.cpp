@@ -73,6 +73,10 @@ TMainForm::~TMainForm() {
 
 void TMainForm::BuildWindow() {
     setWindowTitle(QStringLiteral("Vantor Tools"));
+    // The window keeps its size: a maximise button would do nothing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("pnlClient"));

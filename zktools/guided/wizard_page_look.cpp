@@ -51,7 +51,6 @@ QComboBox* MakeList(QWidget* parent, const char* name) {
     auto* list = Named(new QComboBox(parent), name);
     list->setEditable(false);
     list->setMinimumWidth(kEditWidth);
-    list->setMaxVisibleItems(16);
     return list;
 }
 

@@ -1,7 +1,8 @@
 // The application object: catches an exception that an event handler let escape,
 // shows it through the exception display and goes on. Last resort only: Qt Widgets
 // has no exception cleanups, so the frames it unwinds leave their state behind.
-// Slots run their bodies inside Guard (exception_guard.h).
+// Slots run their bodies inside Guard (exception_guard.h). Drop-down lists follow
+// drop_down_style.h.
 #ifndef ZKTOOLS_PLATFORM_GUI_APPLICATION_H
 #define ZKTOOLS_PLATFORM_GUI_APPLICATION_H
 

@@ -16,6 +16,7 @@
 #include "zktools/platform/desktop_keys.h"
 #include "zktools/platform/exception_guard.h"
 #include "zktools/platform/modal_hooks.h"
+#include "zktools/platform/window_owner.h"
 
 namespace zk::platform {
 
@@ -52,6 +53,12 @@ ModalForm* ModalForm::Innermost() {
     return forms.empty() ? nullptr : forms.back();
 }
 
+ModalForm* ModalForm::OuterRunning() const {
+    auto& forms = RunningForms();
+    const auto self = std::find(forms.begin(), forms.end(), this);
+    return self == forms.end() || self == forms.begin() ? nullptr : *(self - 1);
+}
+
 int ModalForm::ShowModal() {
     if (running_)
         throw std::logic_error("A form already shown modally cannot be shown modally again");
@@ -71,6 +78,10 @@ int ModalForm::ShowModal() {
     // Modality only takes effect when the window is shown.
     if (isVisible())
         hide();
+    // Without an owner the window manager may stack the form below the window it was
+    // opened from, when that one stays on top.
+    const QPointer<QWidget> owner = DialogOwner(this);
+    SetTransientOwner(*this, owner);
     setWindowModality(Qt::ApplicationModal);
     running_ = true;
     RunningForms().push_back(this);
@@ -115,6 +126,12 @@ int ModalForm::ShowModal() {
     running_ = false;
     std::erase(RunningForms(), this);
     hide();
+    // The keyboard goes back to the opener; a window manager may leave it nowhere.
+    if (owner != nullptr && owner->isVisible()) {
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == owner->window())
+            owner->activateWindow();
+    }
     Guard([this] { FormDeactivate(); });
     return modalResult_;
 }

@@ -24,7 +24,8 @@ public:
     explicit ModalForm(QWidget* parent = nullptr);
     ~ModalForm() override;
 
-    // Shows the form application-modal and returns its modal result once a
+    // Shows the form application-modal, transient for the window it is opened from
+    // (window_owner.h), and returns its modal result once a
     // non-zero one was set and FormCloseQuery agreed. Throws std::logic_error
     // when the form's run is already going.
     int ShowModal();
@@ -42,6 +43,8 @@ public:
     bool IsRunning() const { return running_; }
     // The innermost form whose run is going, or nullptr.
     static ModalForm* Innermost();
+    // The form whose run was going when this one's started, or nullptr.
+    ModalForm* OuterRunning() const;
 
     // A click on `button` sets `result` (connect it before the button's own
     // click handler to have the result set first).

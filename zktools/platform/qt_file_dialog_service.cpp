@@ -1,18 +1,14 @@
 #include "zktools/platform/qt_file_dialog_service.h"
 
-#include <QApplication>
 #include <QFileDialog>
 
 #include "zktools/platform/file_filter.h"
-#include "zktools/platform/modal_form.h"
+#include "zktools/platform/window_owner.h"
 
 namespace zk::platform {
 
 std::optional<QString> QtFileDialogService::Choose(const FileRequest& request) {
-    QWidget* owner = ModalForm::Innermost();
-    if (owner == nullptr)
-        owner = QApplication::activeWindow();
-
+    QWidget* owner = DialogOwner();
     const bool save = request.mode == FileDialogMode::Save;
     QFileDialog dialog(owner, request.title, request.initialDir);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

@@ -1,24 +1,17 @@
 #include "zktools/platform/qt_message_service.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 #include "zktools/platform/application_title.h"
-#include "zktools/platform/modal_form.h"
+#include "zktools/platform/window_owner.h"
 
 namespace zk::platform {
 
 namespace {
-QWidget* Owner() {
-    if (ModalForm* form = ModalForm::Innermost())
-        return form;
-    return QApplication::activeWindow();
-}
-
 QMessageBox::StandardButton Run(QMessageBox::Icon icon, const QString& caption, const QString& text,
                                 QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton preselected) {
-    QMessageBox box(icon, caption, text, buttons, Owner());
+    QMessageBox box(icon, caption, text, buttons, DialogOwner());
     box.setDefaultButton(preselected);
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -11,12 +11,14 @@
 
 #include "tests/forms/main/main_form_fixture.h"
 #include "tests/platform/key_presses.h"
+#include "tests/support/shown_window.h"
 #include "zktools/forms/about_box.h"
 #include "zktools/forms/windows.h"
 #include "zktools/platform/application_title.h"
 #include "zktools/platform/modal_form.h"
 #include "zktools/platform/modal_hooks.h"
 #include "zktools/platform/modal_result.h"
+#include "zktools/platform/window_owner.h"
 
 namespace zk::forms::test {
 namespace {
@@ -199,6 +201,36 @@ TEST_F(AboutBox, OpensFromTheHelpMenuCentredOnTheScreen) {
     main.mnuAbout->trigger();
     ASSERT_TRUE(shown);
     EXPECT_LE((centre - screenCentre).manhattanLength(), 2);
+}
+
+TEST_F(AboutBox, BoxAndItsMoreBoxAreShownOverTheWindowThatOpenedThem) {
+    Use(Machine::NoPorts);
+    TMainForm& main = Start();
+    main.show();
+    TAbout box;
+    About = &box;
+    zk::testing::ShownWindow shown;
+    const QWidget* moreOwner = nullptr;
+    fakes.messages.SetOnMessage(
+        [&](const zk::platform::RecordedMessage&) { moreOwner = zk::platform::DialogOwner(); });
+    WhenShown(box, [&](TAbout& running) {
+        shown = zk::testing::TakeShown(&running);
+        running.btnMore->click();
+        running.btnOK->click();
+    });
+    main.mnuAbout->trigger();
+    EXPECT_EQ(shown.transientParent, zk::testing::HandleOf(&main));
+    EXPECT_TRUE(shown.modal);
+    EXPECT_EQ(moreOwner, &box);
+}
+
+TEST_F(AboutBox, MainWindowOffersNoMaximiseForItsFixedSize) {
+    Use(Machine::NoPorts);
+    TMainForm& main = Start();
+    EXPECT_FALSE(main.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(main.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(main.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(main.minimumSize(), main.maximumSize());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "tests/guided/diagnostics/diagnostics_fixture.h"
 
 #include "zktools/guided/diagnostic_rules.h"
+#include "zktools/platform/window_owner.h"
 
 #include <string>
 
@@ -309,6 +310,8 @@ TEST_F(DiagnosticsTest, EnabledDriveWarnsAndThenGoesOn) {
         ++boxes;
         EXPECT_EQ(message.kind, MessageKind::Plain);
         EXPECT_EQ(message.text, "Drive is enabled, strongly recommend to disable the drive");
+        // Shown over the diagnostics window, which stays on top of the others.
+        EXPECT_EQ(zk::platform::DialogOwner(), &window);
         const QStringList sofar = window.ChecklistLines();
         EXPECT_EQ(sofar.last(), "Drive Enabled");
         EXPECT_FALSE(window.Timer1.IsArmed());
