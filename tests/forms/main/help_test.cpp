@@ -140,11 +140,11 @@ TEST_P(HelpHook, RoutesEachRequest) {
 
 INSTANTIATE_TEST_SUITE_P(Requests, HelpHook, ::testing::ValuesIn(kHelpCases), CaseName());
 
-using HelpHookLifetime = MainFormFixture;
+using DesktopHelp = MainFormFixture;
 
 // With the desktop's help service and no help file beside the program, as it is
 // delivered: each request says in a message box which file it looked for.
-TEST_F(HelpHookLifetime, WithoutTheHelpFileEveryRequestNamesTheFileItLookedFor) {
+TEST_F(DesktopHelp, WithoutTheHelpFileEveryRequestNamesTheFileItLookedFor) {
     Use(Machine::NoPorts);
     TMainForm& main = Start();
     std::vector<QUrl> opened;
@@ -170,6 +170,8 @@ TEST_F(HelpHookLifetime, WithoutTheHelpFileEveryRequestNamesTheFileItLookedFor) 
     EXPECT_TRUE(opened.empty());
     EXPECT_TRUE(fakes.help.Calls().empty());
 }
+
+using HelpHookLifetime = MainFormFixture;
 
 TEST_F(HelpHookLifetime, TheWindowTakesItsHookAndHelpFileAlongWhenItGoes) {
     Use(Machine::NoPorts);
