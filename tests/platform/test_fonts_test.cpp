@@ -16,14 +16,10 @@ TEST(TestFonts, EveryFamilyTheCodeAsksForIsADejaVuFace) {
         const char* shown;
     };
     const Case cases[] = {
-        {"Arial", false, "DejaVu Sans"},
-        {"Arial", true, "DejaVu Sans"},
-        {"MS Sans Serif", false, "DejaVu Sans"},
-        {"Verdana", true, "DejaVu Sans"},
-        {"System", false, "DejaVu Sans"},
-        {"Courier New", false, "DejaVu Sans Mono"},
-        {"serif", false, "DejaVu Serif"},
-        {"monospace", false, "DejaVu Sans Mono"},
+        {"Arial", false, "DejaVu Sans"},          {"Arial", true, "DejaVu Sans"},
+        {"MS Sans Serif", false, "DejaVu Sans"},  {"Verdana", true, "DejaVu Sans"},
+        {"System", false, "DejaVu Sans"},         {"Courier New", false, "DejaVu Sans Mono"},
+        {"serif", false, "DejaVu Serif"},         {"monospace", false, "DejaVu Sans Mono"},
         {"No Such Family", false, "DejaVu Sans"},
     };
     for (const Case& c : cases) {
