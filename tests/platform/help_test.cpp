@@ -1,6 +1,7 @@
 // Help: the application's hook and help file, the desktop viewer and the recorder.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -66,7 +67,8 @@ TEST_F(HelpRequestsTest, HookMayAnswerARequestItselfOrLeaveItToTheStandardProces
     EXPECT_EQ(Calls(), expected);
 }
 
-TEST(DesktopHelpServiceTest, OpensTheFileOnlyWhenItExists) {
+TEST(DesktopHelpServiceTest, OpensTheFileOnlyWhenItExistsAndSaysWhyNotInAMessageBox) {
+    testing::PlatformFakes fakes;
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString present = dir.filePath("Dozudezeza.DIV");
@@ -81,16 +83,34 @@ TEST(DesktopHelpServiceTest, OpensTheFileOnlyWhenItExists) {
         return viewerSucceeds;
     });
 
-    EXPECT_FALSE(service.Show(dir.filePath("missing.DIV"), HelpRequest::Contents()));
+    const QString missing = dir.filePath("missing.DIV");
+    EXPECT_FALSE(service.Show(missing, HelpRequest::Contents()));
     EXPECT_FALSE(service.Show("", HelpRequest::Contents()));
     EXPECT_FALSE(service.Show(dir.path(), HelpRequest::Contents())) << "a folder is no help file";
     EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(
+        fakes.messages.Texts(),
+        (QStringList{"Cannot find the help file " + missing + ".", "Cannot find the help file.",
+                     "Cannot find the help file " + dir.path() + "."}));
+    fakes.messages.Clear();
 
     EXPECT_TRUE(service.Show(present, HelpRequest::PartialKey("IVMode")));
+    EXPECT_TRUE(fakes.messages.Texts().isEmpty()) << fakes.messages.Texts().join('|').toStdString();
     viewerSucceeds = false;
     EXPECT_FALSE(service.Show(present, HelpRequest::Context(4)));
     EXPECT_EQ(opened,
               (std::vector<QUrl>{QUrl::fromLocalFile(present), QUrl::fromLocalFile(present)}));
+    EXPECT_EQ(fakes.messages.Texts(), QStringList{"Cannot open the help file " + present +
+                                                  ": no program to show it could be started."});
+}
+
+TEST(DesktopHelpServiceTest, NamesTheFullPathOfAFileGivenRelatively) {
+    testing::PlatformFakes fakes;
+    DesktopHelpService service([](const QUrl&) { return true; });
+    EXPECT_FALSE(service.Show("no-such-dir/Dozudezeza.DIV", HelpRequest::Contents()));
+    EXPECT_EQ(fakes.messages.Texts(),
+              QStringList{"Cannot find the help file " +
+                          QDir::current().absoluteFilePath("no-such-dir/Dozudezeza.DIV") + "."});
 }
 
 } // namespace

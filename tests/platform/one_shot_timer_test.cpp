@@ -16,9 +16,10 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Processes events until `done` or two seconds have passed.
+// Processes events until `done`, or until 30 s have passed: far more than a loaded
+// machine needs for a 10 ms timer, so only a timer that never fires runs into it.
 bool WaitFor(const std::function<bool()>& done) {
-    QDeadlineTimer deadline(2000);
+    QDeadlineTimer deadline(30000);
     while (!done() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     return done();

@@ -52,7 +52,8 @@ TEST(EventPumpingPauseTest, NothingToWaitForReturnsAtOnce) {
     clock.start();
     EventPumpingPause().Pause(0ms);
     EventPumpingPause().Pause(-5ms);
-    EXPECT_LT(clock.elapsed(), 50);
+    // A loaded machine may take a while to come back; a pause that waits is seen even so.
+    EXPECT_LT(clock.elapsed(), 1000);
 }
 
 TEST(PauseRecorderTest, PlatformPauseGoesToTheRecorderAndReturnsAtOnce) {
@@ -64,7 +65,7 @@ TEST(PauseRecorderTest, PlatformPauseGoesToTheRecorderAndReturnsAtOnce) {
     Pause(1000ms);
     Pause(100ms);
     Pause(100ms);
-    EXPECT_LT(clock.elapsed(), 500);
+    EXPECT_LT(clock.elapsed(), 1000) << "the recorder waited the 1200 ms";
     EXPECT_EQ(fakes.pauses.Pauses(),
               (std::vector<std::chrono::milliseconds>{1000ms, 100ms, 100ms}));
     EXPECT_EQ(fakes.pauses.Total(), 1200ms);

@@ -10,6 +10,10 @@
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Text measures the same on every machine only with the project's fonts.
+    if (qEnvironmentVariableIsEmpty("FONTCONFIG_FILE")) {
+        qputenv("FONTCONFIG_FILE", ZK_TEST_FONTCONFIG_FILE);
+    }
     zk::platform::GuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
 

@@ -12,6 +12,7 @@ constexpr uint16_t kErased = 0xFFFF;
 
 void MicrowireMemory::PowerOn(const NvImage& image) {
     words_ = image;
+    ++changes_;
     PowerCycle();
 }
 
@@ -192,6 +193,7 @@ NvCycleFault MicrowireMemory::TakeCycleFault() {
 }
 
 void MicrowireMemory::Apply() {
+    ++changes_;
     switch (op_) {
     case Op::Write:
         words_[static_cast<std::size_t>(address_)] = data_;

@@ -31,7 +31,12 @@ public:
 
     const NvImage& Words() const { return words_; }
     uint16_t Word(int address) const { return words_[static_cast<std::size_t>(address)]; }
-    void SetWord(int address, uint16_t word) { words_[static_cast<std::size_t>(address)] = word; }
+    void SetWord(int address, uint16_t word) {
+        words_[static_cast<std::size_t>(address)] = word;
+        ++changes_;
+    }
+    // Counts every change of the contents (power-on, programming cycle, SetWord).
+    uint64_t Changes() const { return changes_; }
     bool WriteEnabled() const { return writeEnabled_; }
     void SetWriteEnabled(bool on) { writeEnabled_ = on; }
     bool Busy() const { return cycle_.active; }
@@ -65,6 +70,7 @@ private:
     void Idle();
 
     NvImage words_{};
+    uint64_t changes_ = 0;
     bool writeEnabled_ = false;
 
     State state_ = State::Deselected;

@@ -51,6 +51,7 @@ bool SimulatedDrive::Out(uint16_t port, uint8_t value) {
     if (connected_) {
         ApplyLines(Decode(value));
     }
+    KeepNv();
     Notify({true, port, value});
     return true;
 }
@@ -152,8 +153,19 @@ void SimulatedDrive::Notify(const PortAccess& access) {
 
 void SimulatedDrive::Reset() {
     Lock lock(mutex_);
+    PowerOnWith(FactoryNvImage());
+    KeepNv();
+}
+
+void SimulatedDrive::PowerOn(const NvImage& nv) {
+    Lock lock(mutex_);
+    PowerOnWith(nv);
+    keptChanges_ = memory_.Changes();
+}
+
+void SimulatedDrive::PowerOnWith(const NvImage& nv) {
     lines_ = {};
-    memory_.PowerOn(FactoryNvImage());
+    memory_.PowerOn(nv);
     logic_.PowerOn(memory_.Words());
     logic_.SetAutoAdvance(true);
     ClearFaults();
@@ -197,6 +209,7 @@ void SimulatedDrive::SetNvWord(int address, uint16_t word) {
     CheckRange("NV address", address, 0, kLastNvAddress);
     Lock lock(mutex_);
     memory_.SetWord(address, word);
+    KeepNv();
 }
 
 NvImage SimulatedDrive::GetNvImage() const {
@@ -361,6 +374,22 @@ void SimulatedDrive::SetFrameObserver(FrameObserver observer) {
 void SimulatedDrive::SetPortObserver(PortObserver observer) {
     Lock lock(mutex_);
     portObserver_ = std::move(observer);
+}
+
+void SimulatedDrive::SetNvKeeper(NvKeeper keeper) {
+    Lock lock(mutex_);
+    nvKeeper_ = std::move(keeper);
+    keptChanges_ = memory_.Changes();
+}
+
+void SimulatedDrive::KeepNv() {
+    if (memory_.Changes() == keptChanges_) {
+        return;
+    }
+    keptChanges_ = memory_.Changes();
+    if (nvKeeper_) {
+        nvKeeper_(memory_.Words());
+    }
 }
 
 } // namespace zkcomm::sim

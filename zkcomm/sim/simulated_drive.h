@@ -43,6 +43,7 @@ public:
 
     using FrameObserver = std::function<void(const LogicFrame&)>;
     using PortObserver = std::function<void(const PortAccess&)>;
+    using NvKeeper = std::function<void(const NvImage&)>;
 
     // Power-on state (see Reset).
     explicit SimulatedDrive(uint16_t base = 0x378);
@@ -56,8 +57,12 @@ public:
     // --- Power ---
     // Factory NV set, registers loaded from it, drive disabled, fault code
     // kPowerOnFaultCode, HVF 0 and advancing automatically, NV memory
-    // write-disabled; faults cleared, counters zeroed, observers removed.
+    // write-disabled; faults cleared, counters zeroed, observers removed. The NV
+    // keeper stays and gets the factory set.
     void Reset();
+    // Reset, but with these NV contents instead of the factory set (not passed to
+    // the keeper: they are what it holds).
+    void PowerOn(const NvImage& nv);
     // Switching the drive off and on: NV contents, faults, counters and
     // observers kept; registers reloaded from NV words 0 to 14.
     void PowerCycle();
@@ -126,6 +131,10 @@ public:
     void SetFrameObserver(FrameObserver observer);
     // Called after every accepted port access.
     void SetPortObserver(PortObserver observer);
+    // Called with the NV contents each time they change (a programming cycle,
+    // SetNvWord, Reset), as the drive's memory keeps them without power; empty
+    // function removes it. Reset keeps it.
+    void SetNvKeeper(NvKeeper keeper);
 
 private:
     struct Lines {
@@ -140,6 +149,8 @@ private:
     bool SampleDataIn();
     void Disconnect(DataInLevel level);
     void Notify(const PortAccess& access);
+    void PowerOnWith(const NvImage& nv);
+    void KeepNv();
 
     const uint16_t base_;
     mutable std::recursive_mutex mutex_;
@@ -159,6 +170,8 @@ private:
     uint64_t statusReads_ = 0;
     FrameObserver frameObserver_;
     PortObserver portObserver_;
+    NvKeeper nvKeeper_;
+    uint64_t keptChanges_ = 0;
     std::optional<LogicFrame> pendingFrame_;
 };
 

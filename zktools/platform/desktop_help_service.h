@@ -1,6 +1,7 @@
 // The help seam on the desktop: the help file opens in the desktop's viewer for
-// it when the file exists; otherwise nothing happens. A generic viewer cannot jump
-// to a key or context, so every request opens the file.
+// it when the file exists. A generic viewer cannot jump to a key or context, so
+// every request opens the file. As a help system does, it says in a message box
+// when it cannot find the file or when no viewer opens it.
 #ifndef ZKTOOLS_PLATFORM_DESKTOP_HELP_SERVICE_H
 #define ZKTOOLS_PLATFORM_DESKTOP_HELP_SERVICE_H
 
@@ -20,6 +21,10 @@ public:
     explicit DesktopHelpService(Opener opener) : opener_(std::move(opener)) {}
 
     bool Show(const QString& helpFile, const HelpRequest& request) override;
+
+    // The texts of its message boxes, with the file's full path.
+    static QString NotFoundText(const QString& helpFile);
+    static QString NoViewerText(const QString& helpFile);
 
 private:
     Opener opener_;

@@ -12,6 +12,7 @@
 
 #include "tests/forms/main/main_form_fixture.h"
 #include "zktools/forms/grid_help_key.h"
+#include "zktools/platform/desktop_help_service.h"
 #include "zktools/platform/help_requests.h"
 
 namespace zk::forms::test {
@@ -138,6 +139,37 @@ TEST_P(HelpHook, RoutesEachRequest) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Requests, HelpHook, ::testing::ValuesIn(kHelpCases), CaseName());
+
+using DesktopHelp = MainFormFixture;
+
+// With the desktop's help service and no help file beside the program, as it is
+// delivered: each request says in a message box which file it looked for.
+TEST_F(DesktopHelp, WithoutTheHelpFileEveryRequestNamesTheFileItLookedFor) {
+    Use(Machine::NoPorts);
+    TMainForm& main = Start();
+    std::vector<QUrl> opened;
+    zk::platform::DesktopHelpService desktop([&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
+    zk::platform::ScopedService<zk::platform::HelpService> useDesktop(desktop);
+    FakeEditor editor;
+    editor.grid->setCurrentCell(1, 0);
+    editor.show();
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    editor.grid->setFocus();
+
+    QTest::keyClick(editor.grid, Qt::Key_F1);
+    editor.button->click();
+    main.mnuContents->trigger();
+    main.mnuTopicSearch->trigger();
+
+    const QString text = "Cannot find the help file " + main.AppDir + "Dozudezeza.DIV.";
+    EXPECT_EQ(fakes.messages.Texts(), QStringList(4, text));
+    EXPECT_TRUE(opened.empty());
+    EXPECT_TRUE(fakes.help.Calls().empty());
+}
 
 using HelpHookLifetime = MainFormFixture;
 
