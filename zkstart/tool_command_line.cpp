@@ -1,18 +1,11 @@
 #include "zkstart/tool_command_line.h"
 
-#include "zktools/platform/command_line.h"
-
 #include <string_view>
 
 namespace zk::start {
 
 QStringList LauncherArguments(int argc, const char* const* argv) {
     return zk::platform::TypedArguments(argc, argv);
-}
-
-bool IsFactoryCommandLine(const QStringList& arguments) {
-    return arguments.size() == 1 &&
-           arguments.front().compare(QLatin1String("-factory"), Qt::CaseInsensitive) == 0;
 }
 
 CommandLineBuffer ToolCommandLine(bool factoryMode) {

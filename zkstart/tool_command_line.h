@@ -3,6 +3,8 @@
 #ifndef ZKSTART_TOOL_COMMAND_LINE_H
 #define ZKSTART_TOOL_COMMAND_LINE_H
 
+#include "zktools/platform/command_line.h"
+
 #include <QStringList>
 
 #include <array>
@@ -14,8 +16,7 @@ namespace zk::start {
 // so those count as arguments here too.
 QStringList LauncherArguments(int argc, const char* const* argv);
 
-// True when the sole argument is "-factory" in any letter case.
-bool IsFactoryCommandLine(const QStringList& arguments);
+using zk::platform::IsFactoryCommandLine;
 
 using CommandLineBuffer = std::array<char, 80>;
 

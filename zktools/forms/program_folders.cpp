@@ -38,8 +38,3 @@ ProgramFolders PrepareProgramFolders(const QString& programDir) {
     }
     return folders;
 }
-
-bool IsFactoryCommandLine(const QStringList& arguments) {
-    return arguments.size() == 1 &&
-           arguments.front().compare(QStringLiteral("-factory"), Qt::CaseInsensitive) == 0;
-}

@@ -4,7 +4,6 @@
 #define ZKTOOLS_FORMS_PROGRAM_FOLDERS_H
 
 #include <QString>
-#include <QStringList>
 
 struct ProgramFolders {
     QString appDir;   // the program's folder, ending in "/"
@@ -16,9 +15,5 @@ struct ProgramFolders {
 // installed where its user may not write, paramDir is "zkc" in the per-user data
 // folder instead, created as well. Nothing is reported.
 ProgramFolders PrepareProgramFolders(const QString& programDir);
-
-// Exactly one argument, "-factory" in any letter case. `arguments` leaves out
-// the program's own name.
-bool IsFactoryCommandLine(const QStringList& arguments);
 
 #endif

@@ -9,4 +9,9 @@ QStringList TypedArguments(int argc, const char* const* argv) {
     return arguments;
 }
 
+bool IsFactoryCommandLine(const QStringList& arguments) {
+    return arguments.size() == 1 &&
+           arguments.front().compare(QLatin1String("-factory"), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace zk::platform

@@ -12,6 +12,10 @@ namespace zk::platform {
 // longer holds them.
 QStringList TypedArguments(int argc, const char* const* argv);
 
+// Factory mode, for the tool and the launcher alike: exactly one argument, "-factory" in
+// any letter case. `arguments` leaves out the program's own name.
+bool IsFactoryCommandLine(const QStringList& arguments);
+
 } // namespace zk::platform
 
 #endif

@@ -98,6 +98,17 @@ protected:
         emit list->activated(index);
     }
 
+    // The motor-data page filled in: Ke 30, Ics 2 A, 10 mH, 12 poles, 4 feedback poles.
+    static void FillMotorData() {
+        TMotordataDlg& page = *MotordataDlg;
+        Type(page.edtKe, "30");
+        Type(page.edtL, "10");
+        Type(page.edtIcs, "2");
+        Type(page.edtR, "1.5");
+        page.cmbFBPoles->setCurrentIndex(1);
+        page.cmbPoles->setCurrentIndex(page.cmbPoles->findText("12"));
+    }
+
     static QStringList Entries(const QComboBox* list) {
         QStringList entries;
         for (int i = 0; i < list->count(); ++i)

@@ -59,13 +59,7 @@ TEST_F(WizardOwnerTest, PageAfterAHiddenPageLiesOverTheMainWindow) {
     MainForm->show();
     ShownWindow control;
     OnRun(MotordataDlg, [&] {
-        TMotordataDlg& page = *MotordataDlg;
-        Type(page.edtKe, "30");
-        Type(page.edtL, "10");
-        Type(page.edtIcs, "2");
-        Type(page.edtR, "1.5");
-        page.cmbFBPoles->setCurrentIndex(1);
-        page.cmbPoles->setCurrentIndex(page.cmbPoles->findText("12"));
+        FillMotorData();
         OnRun(ControlDlg, [&] {
             control = TakeShown(ControlDlg);
             ControlDlg->close();
