@@ -12,8 +12,8 @@
 #include "zktools/brand/brand_picture.h"
 #include "zktools/forms/connection_status.h"
 #include "zktools/forms/program_folders.h"
-#include "zktools/platform/command_line.h"
 #include "zktools/model/file_process.h"
+#include "zktools/platform/command_line.h"
 #include "zktools/platform/exception_guard.h"
 
 using zk::platform::Guarded;
