@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -247,6 +248,37 @@ TEST_F(ModalFormTest, WindowsOpenedAboveNeitherDeactivateNorReactivate) {
     EXPECT_EQ(outer.deactivations, 1);
     EXPECT_EQ(inner.activations, 1);
     EXPECT_EQ(inner.deactivations, 1);
+}
+
+// The keyboard goes back to the window a form was opened from when its run ends.
+TEST_F(ModalFormTest, EachRunEndsWithItsOpenerActive) {
+    QMainWindow main;
+    main.show();
+    main.activateWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &main);
+    ProbeForm outer;
+    ProbeForm inner;
+    const QWidget* activeInInner = nullptr;
+    const QWidget* activeAfterInner = nullptr;
+    onStart = [&](ModalForm& form) {
+        QApplication::processEvents();
+        if (&form == &inner) {
+            activeInInner = QApplication::activeWindow();
+            inner.SetModalResult(kModalOk);
+            return;
+        }
+        EXPECT_EQ(QApplication::activeWindow(), &outer);
+        EXPECT_EQ(inner.ShowModal(), kModalOk);
+        QApplication::processEvents();
+        activeAfterInner = QApplication::activeWindow();
+        outer.SetModalResult(kModalOk);
+    };
+    EXPECT_EQ(outer.ShowModal(), kModalOk);
+    QApplication::processEvents();
+    EXPECT_EQ(activeInInner, &inner);
+    EXPECT_EQ(activeAfterInner, &outer);
+    EXPECT_EQ(QApplication::activeWindow(), &main);
 }
 
 TEST_F(ModalFormTest, ShowingARunningFormModallyAgainThrows) {

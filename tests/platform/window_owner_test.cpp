@@ -199,25 +199,34 @@ TEST_P(DialogServiceOwnerTest, DialogOfAFormThatHidItselfIsTransientForTheWindow
     EXPECT_EQ(shown.transientParent, Handle(&outer_));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Services, DialogServiceOwnerTest,
-    ::testing::Values(ServiceCase{"message", [] { QtMessageService().ShowMessage("text"); }},
-                      ServiceCase{"warning",
-                                  [] { QtMessageService().AskWarningYesNo("text"); }},
-                      ServiceCase{"exception", [] { QtMessageService().ShowExceptionText("x"); }},
-                      ServiceCase{"open_file",
-                                  [] {
-                                      FileRequest request;
-                                      request.mode = FileDialogMode::Open;
-                                      QtFileDialogService().Choose(request);
-                                  }},
-                      ServiceCase{"save_file",
-                                  [] {
-                                      FileRequest request;
-                                      request.mode = FileDialogMode::Save;
-                                      QtFileDialogService().Choose(request);
-                                  }}),
-    [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Services, DialogServiceOwnerTest,
+                         ::testing::Values(ServiceCase{"message",
+                                                       [] {
+                                                           QtMessageService().ShowMessage("text");
+                                                       }},
+                                           ServiceCase{"warning",
+                                                       [] {
+                                                           QtMessageService().AskWarningYesNo(
+                                                               "text");
+                                                       }},
+                                           ServiceCase{"exception",
+                                                       [] {
+                                                           QtMessageService().ShowExceptionText(
+                                                               "x");
+                                                       }},
+                                           ServiceCase{"open_file",
+                                                       [] {
+                                                           FileRequest request;
+                                                           request.mode = FileDialogMode::Open;
+                                                           QtFileDialogService().Choose(request);
+                                                       }},
+                                           ServiceCase{"save_file",
+                                                       [] {
+                                                           FileRequest request;
+                                                           request.mode = FileDialogMode::Save;
+                                                           QtFileDialogService().Choose(request);
+                                                       }}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(DialogOwnerTest, NoWindowOnScreenOwnsNothing) {
     QMainWindow hidden;
@@ -240,8 +249,9 @@ TEST(DialogOwnerTest, OwnerLoopIsRefused) {
     EXPECT_EQ(a.windowHandle()->transientParent(), nullptr);
 }
 
-// Drop-down lists open below their box with a bounded number of rows and a scroll bar.
+// Drop-down lists open below their box with eight rows, as on the desktop, and a scroll bar.
 TEST(DropDownStyleTest, ListShowsAtMostEightEntriesWithAScrollBar) {
+    constexpr int EntriesSeen = 8;
     ASSERT_NE(qobject_cast<DropDownStyle*>(QApplication::style()), nullptr)
         << "the application object puts the drop-down style in place";
     QMainWindow main;
@@ -253,7 +263,7 @@ TEST(DropDownStyleTest, ListShowsAtMostEightEntriesWithAScrollBar) {
     for (int i = 0; i < 40; ++i)
         combo->addItem(QString("entry %1").arg(i));
     main.show();
-    EXPECT_EQ(combo->maxVisibleItems(), kDropDownCount);
+    EXPECT_EQ(combo->maxVisibleItems(), EntriesSeen);
     EXPECT_FALSE(combo->style()->styleHint(QStyle::SH_ComboBox_Popup, nullptr, combo));
 
     combo->showPopup();
@@ -263,7 +273,7 @@ TEST(DropDownStyleTest, ListShowsAtMostEightEntriesWithAScrollBar) {
     const int rowHeight = view->sizeHintForRow(0);
     ASSERT_GT(rowHeight, 0);
     const int rowsShown = view->viewport()->height() / rowHeight;
-    EXPECT_EQ(rowsShown, kDropDownCount);
+    EXPECT_EQ(rowsShown, EntriesSeen);
     EXPECT_TRUE(view->verticalScrollBar()->isVisible());
     // Below the box, not over it.
     EXPECT_GE(popup->geometry().top(), combo->mapToGlobal(QPoint(0, combo->height())).y() - 1);

@@ -42,9 +42,9 @@ bool MakeFolders(const fs::path& folder, std::string* why) {
     return true;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+bool WriteAll(FileCalls& calls, int fd, std::string_view bytes) {
     while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t n = calls.Write(fd, bytes.data(), bytes.size());
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -61,18 +61,19 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 // The rename is durable only once the folder is on disk too; a file system that cannot
 // sync a folder (EINVAL) loses nothing by it.
-void SyncFolder(const fs::path& folder) {
+void SyncFolder(FileCalls& calls, const fs::path& folder) {
     const int fd =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        calls.Open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+        calls.Fsync(fd);
+        calls.Close(fd);
     }
 }
 
 } // namespace
 
-bool ReplaceFile(const std::string& path, std::string_view bytes, std::string* why) {
+bool ReplaceFile(const std::string& path, std::string_view bytes, std::string* why,
+                 FileCalls& calls) {
     const fs::path target(path);
     if (!MakeFolders(target.parent_path(), why)) {
         return false;
@@ -83,7 +84,7 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, std::string* w
         fs::path temp = target;
         temp += ".~" + std::to_string(random() % 1000000u);
         const int fd =
-            ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+            calls.Open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0) {
             if (errno == EEXIST) {
                 continue;
@@ -91,22 +92,22 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, std::string* w
             *why = Reason(("cannot create " + temp.string()).c_str(), errno);
             return false;
         }
-        bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+        bool ok = WriteAll(calls, fd, bytes) && calls.Fsync(fd) == 0;
         int err = errno;
-        if (::close(fd) != 0 && ok) {
+        if (calls.Close(fd) != 0 && ok) {
             ok = false;
             err = errno;
         }
-        if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
+        if (ok && calls.Rename(temp.c_str(), target.c_str()) != 0) {
             ok = false;
             err = errno;
         }
         if (!ok) {
-            ::unlink(temp.c_str());
+            calls.Unlink(temp.c_str());
             *why = Reason(("cannot write " + path).c_str(), err);
             return false;
         }
-        SyncFolder(target.parent_path());
+        SyncFolder(calls, target.parent_path());
         return true;
     }
     *why = "cannot find a free name for a new file beside " + path;

@@ -172,6 +172,33 @@ TEST_F(StatusPassTest, ARequestedFullReadComesWithTheNextGoodPass) {
     EXPECT_EQ(status_.Tally().FullReads, 3u);
 }
 
+// A request made during a full read may follow a change to a value that read has already passed:
+// only a read begun after the request answers it.
+TEST_F(StatusPassTest, ARequestMadeDuringAFullReadIsAnsweredByTheNextOne) {
+    status_.EnablePolling();
+    const uint64_t first = status_.RequestFullRead();
+    uint64_t frames = 0;
+    uint64_t duringRead = 0;
+    Drive().SetFrameObserver([&](const zkcomm::sim::LogicFrame&) {
+        // After the status read's two frames and the two of AutoDis, the first parameter: it is
+        // set to 2 on the drive, and a full read is asked for.
+        if (++frames == 4) {
+            Drive().SetRegister(13, static_cast<uint8_t>((Drive().GetRegister(13) & ~0x30) | 0x20));
+            duringRead = status_.RequestFullRead();
+        }
+    });
+    ASSERT_TRUE(status_.RunPass().FullRead);
+    Drive().SetFrameObserver({});
+    ASSERT_GT(duringRead, first);
+    EXPECT_TRUE(status_.FullReadDone(first));
+    EXPECT_FALSE(status_.FullReadDone(duringRead));
+    EXPECT_EQ(TableValue("AutoDis"), 0);
+
+    EXPECT_TRUE(status_.RunPass().FullRead);
+    EXPECT_TRUE(status_.FullReadDone(duringRead));
+    EXPECT_EQ(TableValue("AutoDis"), 2);
+}
+
 TEST_F(StatusPassTest, FullReadStoppingPartWayStillCountsAsDone) {
     status_.EnablePolling();
     // The frames of the last two records come back with a broken reply marker.
